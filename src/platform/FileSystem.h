@@ -1,0 +1,62 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zephrane {
+
+// Outcome of a file-system operation. `error` is a short English description
+// (for example "Permission denied") that callers put into a message box
+// together with the file's name.
+struct IoResult {
+    bool ok = true;
+    std::string error;
+
+    static IoResult Success() { return {}; }
+    static IoResult Failure(std::string why) { return {false, std::move(why)}; }
+    explicit operator bool() const { return ok; }
+};
+
+// One entry of a folder listing: the name as the host lists it and its full
+// path (folder + "\" + name).
+struct FolderEntry {
+    std::string name;
+    std::string path;
+};
+
+// Every disk access of the program goes through this interface. Paths are
+// texts in the program's single-byte character set, built as a folder plus a
+// backslash text ("C:\Games\SilentHunterIII" + "\data\Cfg\Flotilla.cfg");
+// the implementation maps them onto the host and matches names without
+// regard to case.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    virtual bool FileExists(const std::string& path) const = 0;
+    virtual bool FolderExists(const std::string& path) const = 0;
+
+    // Drive letters in the host's order, each a one-character text.
+    virtual std::vector<std::string> Drives() const = 0;
+
+    // Listings in the host's order; nullopt when the folder cannot be listed.
+    virtual std::optional<std::vector<FolderEntry>> SubFolders(const std::string& folder) const = 0;
+    virtual std::optional<std::vector<FolderEntry>> Files(const std::string& folder) const = 0;
+
+    // The whole content of a file as bytes; nullopt (with `error` set) when it
+    // cannot be read.
+    virtual std::optional<std::string> ReadFile(const std::string& path,
+                                                std::string* error = nullptr) const = 0;
+    // Creates or replaces the file with exactly these bytes.
+    virtual IoResult WriteFile(const std::string& path, const std::string& bytes) = 0;
+
+    // Afterwards `destination` is a byte copy of `source`, replacing any file.
+    virtual IoResult CopyFile(const std::string& source, const std::string& destination) = 0;
+    // `force` also removes a read-only file.
+    virtual IoResult DeleteFile(const std::string& path, bool force) = 0;
+    // The source exists afterwards only under the destination's name.
+    virtual IoResult MoveFile(const std::string& source, const std::string& destination) = 0;
+};
+
+}  // namespace zephrane
