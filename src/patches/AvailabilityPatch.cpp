@@ -1,0 +1,126 @@
+#include "patches/AvailabilityPatch.h"
+
+#include "gamefiles/CfgLine.h"
+#include "patches/PatchLines.h"
+
+namespace zephrane {
+namespace {
+
+struct TypeDates {
+    const char* name;
+    const char* month;
+    const char* year;
+    const char* daysInBase;  // nullptr: left alone
+};
+
+// Tested in this order.
+constexpr TypeDates kOrvTypes[] = {
+    {"IXB", "7", "1939", nullptr},
+    {"IXC", "1", "1941", nullptr},
+    {"XXI", "12", "1943", "28"},
+};
+
+const TypeDates* OrvTypeOf(const std::string& nameLine) {
+    if (!BeginsWithKey(nameLine, "NAME")) return nullptr;
+    const std::string name = GetCfgValue(nameLine);
+    for (const auto& type : kOrvTypes) {
+        if (name == type.name) return &type;
+    }
+    return nullptr;
+}
+
+// Copies the lines from `from` up to the next line with `key`, writes that
+// line with `value` and returns the index after it; kNoLine (and `error`)
+// when the line is missing in the section or has no "=".
+std::size_t SetNextValue(const std::vector<std::string>& lines, std::size_t from, const std::string& key,
+                         const std::string& value, const std::string& what, std::vector<std::string>& out,
+                         std::string& error) {
+    const std::size_t at = FindKeyLine(lines, from, key, SearchLimit::EndOfSection);
+    if (at == kNoLine) {
+        error = "A " + what + " line is missing.";
+        return kNoLine;
+    }
+    const auto replaced = ReplaceValue(lines[at], value);
+    if (!replaced) {
+        error = "The line \"" + lines[at] + "\" has no \"=\".";
+        return kNoLine;
+    }
+    CopyLines(lines, from, at, out);
+    out.push_back(*replaced);
+    return at + 1;
+}
+
+std::string MissingAfter(const std::string& what, const std::string& line) {
+    return "The " + what + " line that should follow \"" + line + "\" is missing.";
+}
+
+}  // namespace
+
+PatchedLines FixFlotillaAvailabilityLines(const std::vector<std::string>& lines) {
+    PatchedLines result;
+    auto& out = result.lines;
+    std::size_t i = 0;
+    while (i < lines.size()) {
+        const std::string& line = lines[i++];
+        out.push_back(line);
+        if (!BeginsWithKey(line, "DATE") || GetCfgValue(line) != "1939") continue;
+        const std::size_t monthAt = FindKeyLine(lines, i, "MONTH", SearchLimit::EndOfSection);
+        if (monthAt == kNoLine) return Refused(MissingAfter("Month", line));
+        CopyLines(lines, i, monthAt, out);
+        const std::string& month = lines[monthAt];
+        out.push_back(GetCfgValue(month) == "9" ? *ReplaceValue(month, "8") : month);
+        i = monthAt + 1;
+    }
+    return result;
+}
+
+PatchedLines FixBasicAvailabilityLines(const std::vector<std::string>& lines) {
+    PatchedLines result;
+    auto& out = result.lines;
+    std::string error;
+    std::size_t i = 0;
+    while (i < lines.size()) {
+        const std::string& line = lines[i++];
+        if (BeginsWithKey(line, "[TORPEDO_TYPE")) {
+            // The torpedo sections are never changed.
+            out.push_back(line);
+            break;
+        }
+        if (const TypeDates* type = OrvTypeOf(line)) {
+            out.push_back(line);
+            i = SetNextValue(lines, i, "MONTH", type->month, "Month", out, error);
+            if (i != kNoLine) i = SetNextValue(lines, i, "YEAR", type->year, "Year", out, error);
+            if (i != kNoLine && type->daysInBase)
+                i = SetNextValue(lines, i, "DAYSSPENTINBASE", type->daysInBase, "DaysSpentInBase", out,
+                                 error);
+            if (i == kNoLine) return Refused("In the section of " + std::string(type->name) + ": " + error);
+            continue;
+        }
+        const std::string month = BeginsWithKey(line, "MONTH") ? GetCfgValue(line) : "";
+        if (month != "8" && month != "9") {
+            out.push_back(line);
+            continue;
+        }
+        const std::size_t yearAt = FindKeyLine(lines, i, "YEAR", SearchLimit::EndOfSection);
+        if (yearAt == kNoLine) return Refused(MissingAfter("Year", line));
+        out.push_back(GetCfgValue(lines[yearAt]) == "1939" ? *ReplaceValue(line, "7") : line);
+        CopyLines(lines, i, yearAt + 1, out);
+        i = yearAt + 1;
+    }
+    CopyLines(lines, i, lines.size(), out);
+    return result;
+}
+
+void FixFlotillaAvailability(const PatchContext& ctx, const std::string& sFolder,
+                             const std::string& sFileName) {
+    if (RewritePatched(ctx, sFolder, sFileName, "Flotilla.xxx", FixFlotillaAvailabilityLines))
+        ctx.CountProcessed();
+    ctx.Yield();
+}
+
+void FixBasicAvailability(const PatchContext& ctx, const std::string& sFolder, const std::string& sFileName) {
+    if (RewritePatched(ctx, sFolder, sFileName, "Basic.xxx", FixBasicAvailabilityLines)) ctx.CountProcessed();
+    ctx.Yield();
+}
+
+}  // namespace zephrane

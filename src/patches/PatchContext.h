@@ -1,0 +1,67 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "gamefiles/Rewrite.h"
+#include "patches/Patch.h"
+#include "platform/Platform.h"
+
+namespace zephrane {
+
+// What the routines of one patch run share: the platform, the window's
+// state with its counters, how to show them, and the run's title (used for
+// the messages that report a file the run could not change).
+struct PatchContext {
+    Platform& platform;
+    PatchState& state;
+    const ShowCounters& show;
+    std::string title;
+
+    void Show() const {
+        if (show) show(state);
+    }
+    void Yield() const { platform.dialogs.Yield(); }
+    void CountProcessed() const;
+    // Tells the user that a file was left as it was, and why.
+    void ReportFileProblem(const RewriteOutcome& outcome) const;
+    void ReportFolderProblem(const std::string& folder) const;
+};
+
+// The result of a line transformation of a patch: the new lines, or why the
+// file does not have the layout the patch relies on.
+struct PatchedLines {
+    bool ok = true;
+    std::vector<std::string> lines;
+    std::string error;
+    // Whether the patch found what it was meant to change (the Type XXI patch
+    // counts a file only then).
+    bool changed = false;
+};
+
+PatchedLines Refused(std::string why);
+
+// Rewrites <folder>\<fileName> through <folder>\<tempName> with a pure
+// transformation. Reports a refused or failed rewrite (the file stays as it
+// was); returns whether the file was rewritten and, through `changed`,
+// whether the transformation found what it was meant to change.
+template <typename Transform>
+bool RewritePatched(const PatchContext& ctx, const std::string& folder, const std::string& fileName,
+                    const std::string& tempName, Transform transform, bool* changed = nullptr) {
+    const auto outcome = RewriteThroughTemp(
+        ctx.platform.fs, folder, fileName, tempName,
+        [&](const std::vector<std::string>& in, std::vector<std::string>& out, std::string& error) {
+            PatchedLines patched = transform(in);
+            if (!patched.ok) {
+                error = patched.error;
+                return false;
+            }
+            if (changed) *changed = patched.changed;
+            out = std::move(patched.lines);
+            return true;
+        });
+    if (!outcome.ok) ctx.ReportFileProblem(outcome);
+    return outcome.ok;
+}
+
+}  // namespace zephrane

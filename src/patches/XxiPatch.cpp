@@ -1,0 +1,185 @@
+#include "patches/XxiPatch.h"
+
+#include "gamefiles/CfgLine.h"
+#include "patches/PatchLines.h"
+#include "platform/Dialogs.h"
+#include "platform/TextFile.h"
+
+namespace zephrane {
+namespace {
+
+bool IsDigits(const std::string& text) {
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+    }
+    return true;
+}
+
+bool IsFlotillaCandidate(const std::string& line) {
+    if (line.size() < 4 || line[3] != '=' || line[0] == ';') return false;
+    const std::string number = line.substr(0, 3);
+    return number >= "902" && number <= "914" && IsDigits(number);
+}
+
+bool IsFlotillaLineOf(const std::string& line, const std::string& s33Flotilla) {
+    if (!BeginsWithKey(line, "FLOTILLA")) return false;
+    const auto equals = line.find('=', 7);
+    if (equals == std::string::npos) return false;
+    // The value must start with the menu number.
+    return line.size() >= equals + 1 + s33Flotilla.size() &&
+           line.compare(equals + 1, s33Flotilla.size(), s33Flotilla) == 0;
+}
+
+bool IsCountLine(const std::string& line) {
+    return line.size() >= 11 && BeginsWithKey(line, "NBUBOATS");
+}
+
+// A U-boat count the game can hold: a whole number in 16-bit range.
+bool ToCount(const std::string& value, int& count) {
+    if (!IsWholeNumber(value)) return false;
+    const int sentinel = -32769;
+    count = ToWholeNumber(value, sentinel);
+    return count != sentinel;
+}
+
+// Rewrites the count line and the U-boat lines after it, starting at
+// lines[countAt]; returns the index of the first line not consumed, or
+// kNoLine when the file ends before the counted U-boat lines.
+std::size_t RewriteUboatList(const std::vector<std::string>& lines, std::size_t countAt, int count,
+                             std::vector<std::string>& out) {
+    const std::string& countLine = lines[countAt];
+    const std::string suffix = countLine.substr(8, countLine.find('=', 7) - 8);
+    std::vector<std::string> uboats;
+    bool hasXxi = false;
+    std::size_t i = countAt + 1;
+    while (static_cast<int>(uboats.size()) < count) {
+        if (i >= lines.size()) return kNoLine;
+        // Anything between the U-boat lines (comments, blanks) is dropped.
+        if (BeginsWithKey(lines[i], "UBOAT")) {
+            uboats.push_back(lines[i]);
+            if (GetCfgValue(lines[i]) == "3") hasXxi = true;
+        }
+        ++i;
+    }
+    out.push_back("NbUboats" + suffix + "=" + std::to_string(hasXxi ? count : count + 1));
+    out.insert(out.end(), uboats.begin(), uboats.end());
+    if (!hasXxi) out.push_back("Uboat" + suffix + "_" + std::to_string(count) + "=3");
+    return i;
+}
+
+}  // namespace
+
+std::string Find33FlotillaInLines(const std::vector<std::string>& menuLines) {
+    for (const auto& line : menuLines) {
+        if (IsFlotillaCandidate(line) && line.find("33", 4) != std::string::npos) return line.substr(0, 3);
+    }
+    return "0";
+}
+
+std::string Find33Flotilla(Platform& platform, const std::string& sGamePath) {
+    const std::string menuPath = sGamePath + "\\data\\Menu\\en_menu.txt";
+    if (!platform.fs.FileExists(menuPath)) {
+        platform.dialogs.MsgBox(
+            "Menu file not found. Check SilentHunterIII Directory Setting.  Task aborted.", kStyleCritical,
+            kXxiTitle);
+        return "0";
+    }
+    std::string error;
+    const auto lines = ReadLines(platform.fs, menuPath, &error);
+    if (!lines) {
+        platform.dialogs.MsgBox(
+            "The menu file\r\n" + menuPath + "\r\ncould not be read: " + error + "\r\nTask aborted.",
+            kStyleCritical, kXxiTitle);
+        return "0";
+    }
+    const std::string found = Find33FlotillaInLines(*lines);
+    if (found == "0") {
+        platform.dialogs.MsgBox("33. U-Flottille not found in menu files.  Task aborted.", kStyleCritical,
+                                kXxiTitle);
+    }
+    return found;
+}
+
+PatchedLines AddXXIToFlotillaLines(const std::vector<std::string>& lines, const std::string& s33Flotilla) {
+    PatchedLines result;
+    auto& out = result.lines;
+    std::size_t i = 0;
+    while (i < lines.size()) {
+        const std::string& line = lines[i++];
+        out.push_back(line);
+        if (!IsFlotillaLineOf(line, s33Flotilla)) continue;
+
+        std::size_t countAt = i;
+        while (countAt < lines.size() && !IsCountLine(lines[countAt])) ++countAt;
+        if (countAt >= lines.size())
+            return Refused("The U-boat count line (NbUboats) of flotilla " + s33Flotilla + " is missing.");
+        CopyLines(lines, i, countAt, out);
+        const std::string& countLine = lines[countAt];
+        if (countLine.find('=', 7) == std::string::npos)
+            return Refused("The U-boat count line \"" + countLine + "\" has no \"=\".");
+
+        int count = 0;
+        if (!ToCount(GetCfgValue(countLine), count)) {
+            out.push_back(countLine);
+            i = countAt + 1;
+            continue;
+        }
+        result.changed = true;
+        i = RewriteUboatList(lines, countAt, count, out);
+        if (i == kNoLine)
+            return Refused("The file ends before the " + std::to_string(count) +
+                           " U-boat lines of flotilla " + s33Flotilla + ".");
+    }
+    return result;
+}
+
+std::vector<std::string> AddXXINumbersLines(const std::vector<std::string>& lines,
+                                            const std::string& s33Flotilla) {
+    std::vector<std::string> out;
+    std::size_t i = 0;
+    while (i < lines.size()) {
+        const std::string& line = lines[i++];
+        out.push_back(line);
+        if (!BeginsWithExact(line, "[XXI]")) continue;
+        bool sectionEnded = false;
+        while (i < lines.size() && !sectionEnded) {
+            const std::string& entry = lines[i++];
+            if (TrimBlanks(entry).empty()) {
+                out.push_back(kXxiNumbersLine);
+                sectionEnded = true;
+            } else if (BeginsWithExact(entry, s33Flotilla + "=")) {
+                sectionEnded = true;
+            }
+            out.push_back(entry);
+        }
+        if (!sectionEnded) out.push_back(kXxiNumbersLine);
+    }
+    return out;
+}
+
+void AddXXIToFlotilla(const PatchContext& ctx, const std::string& sFolder, const std::string& sFileName) {
+    const std::string s33Flotilla = ctx.state.s33Flotilla;
+    bool changed = false;
+    const bool rewritten = RewritePatched(
+        ctx, sFolder, sFileName, "Flotilla.xxx",
+        [&](const std::vector<std::string>& in) { return AddXXIToFlotillaLines(in, s33Flotilla); }, &changed);
+    if (rewritten && changed) ctx.CountProcessed();
+    ctx.Yield();
+}
+
+void AddXXINumbers(const PatchContext& ctx, const std::string& sFolder, const std::string& sFileName) {
+    if (!ctx.platform.fs.FileExists(sFolder + "\\" + sFileName)) {
+        ctx.platform.dialogs.MsgBox("SH3 Commander 'U-Boat numbers' file not found.  Not Processed.",
+                                    kStyleInformation, "File Not Found");
+        return;
+    }
+    const std::string s33Flotilla = ctx.state.s33Flotilla;
+    RewritePatched(ctx, sFolder, sFileName, "U-boat numbers.xxx", [&](const std::vector<std::string>& in) {
+        PatchedLines patched;
+        patched.lines = AddXXINumbersLines(in, s33Flotilla);
+        return patched;
+    });
+    ctx.Yield();
+}
+
+}  // namespace zephrane
