@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,7 +30,8 @@ public:
     // (where the system's own drive list is used).
     static std::vector<Drive> WineDrives();
 
-    // The host path for a program path (exposed for tests).
+    // The host path for a program path (exposed for tests); empty when the
+    // path names a drive the table does not have.
     std::filesystem::path HostPath(const std::string& path) const;
 
     bool FileExists(const std::string& path) const override;
@@ -44,6 +46,10 @@ public:
     IoResult MoveFile(const std::string& source, const std::string& destination) override;
 
 private:
+    // The host path, or nullopt with `error` set when the drive is unknown.
+    std::optional<std::filesystem::path> Map(const std::string& path, std::string* error = nullptr) const;
+    std::optional<std::vector<FolderEntry>> List(const std::string& folder, bool folders) const;
+
     std::vector<Drive> drives_;
 };
 

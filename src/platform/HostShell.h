@@ -3,19 +3,29 @@
 #include <optional>
 #include <string>
 
+#include "platform/HostFileSystem.h"
 #include "platform/Shell.h"
 
 namespace zephrane {
 
 // The real process environment. `programFolder` is the folder of the running
-// executable (as the program's own paths name it).
+// executable (as the program's own paths name it); `files` maps the program's
+// paths onto the host when a file is handed to another program.
 class HostShell : public Shell {
 public:
-    explicit HostShell(std::string programFolder) : programFolder_(std::move(programFolder)) {}
+    explicit HostShell(std::string programFolder) : HostShell(std::move(programFolder), HostFileSystem({})) {}
+    HostShell(std::string programFolder, const HostFileSystem& files)
+        : programFolder_(std::move(programFolder)), files_(files) {}
+
+    // Folder of the running executable, in the program's character set and
+    // without a trailing separator.
+    static std::string ExecutableFolder();
 
     std::string ProgramFolder() const override { return programFolder_; }
-    // On Windows the shell's personal folder; elsewhere $XDG_DOCUMENTS_DIR or
-    // ~/Documents when it exists.
+    // On Windows the shell's personal folder; elsewhere the Documents (or My
+    // Documents) folder of the Wine prefix's user, else $XDG_DOCUMENTS_DIR,
+    // else ~/Documents when it exists. A host path in the program's
+    // character set.
     std::optional<std::string> DocumentsFolder() const override;
     std::optional<std::string> GetEnv(const std::string& name) const override;
     // Runs the command line without waiting. Where there is no notepad.exe, a
@@ -25,6 +35,7 @@ public:
 
 private:
     std::string programFolder_;
+    HostFileSystem files_;
 };
 
 }  // namespace zephrane

@@ -1,0 +1,353 @@
+#include "platform/HostFileSystem.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <system_error>
+
+#include "platform/Cp1252.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace zephrane {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kReadOnly = "The file is read-only.";
+
+std::string ErrnoText(int err) {
+    return std::generic_category().message(err != 0 ? err : EIO);
+}
+
+#ifdef _WIN32
+
+fs::path ToHost(const std::string& text) {
+    std::wstring wide;
+    for (unsigned char c : text) wide += static_cast<wchar_t>(Cp1252ToCodePoint(c));
+    return fs::path(wide);
+}
+
+std::string FromHost(const fs::path& path) {
+    std::string out;
+    for (wchar_t c : path.native()) {
+        const int b = CodePointToCp1252(static_cast<char32_t>(c));
+        out += b < 0 ? '?' : static_cast<char>(b);
+    }
+    return out;
+}
+
+std::FILE* OpenFile(const fs::path& path, bool forWriting) {
+    return _wfopen(path.c_str(), forWriting ? L"wb" : L"rb");
+}
+
+#else
+
+std::string FromHost(const fs::path& path) {
+    return Utf8ToCp1252(path.string());
+}
+
+std::FILE* OpenFile(const fs::path& path, bool forWriting) {
+    return std::fopen(path.c_str(), forWriting ? "wb" : "rb");
+}
+
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualIgnoringCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+}
+
+bool EntryExists(const fs::path& path) {
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(path, ec));
+}
+
+// The name of the first entry of `folder` that equals `name` without regard
+// to case, in listing order.
+std::optional<std::string> FindIgnoringCase(const fs::path& folder, const std::string& name) {
+    std::error_code ec;
+    const fs::directory_iterator end;
+    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec); !ec && it != end;
+         it.increment(ec)) {
+        std::string entry = it->path().filename().string();
+        if (EqualIgnoringCase(entry, name)) return entry;
+    }
+    return std::nullopt;
+}
+
+// Appends the '/'-separated components of `rest` to `base`, each under the
+// name it has on disk when only its case differs. A component that is not
+// there at all is kept as given, so that new files can be named.
+fs::path ResolveComponents(fs::path base, const std::string& rest) {
+    bool parentExists = true;
+    std::size_t start = 0;
+    while (start <= rest.size()) {
+        std::size_t slash = rest.find('/', start);
+        if (slash == std::string::npos) slash = rest.size();
+        const std::string part = rest.substr(start, slash - start);
+        start = slash + 1;
+        if (part.empty()) continue;
+        if (part == "." || part == ".." || !parentExists || EntryExists(base / part)) {
+            base /= part;
+        } else if (auto found = FindIgnoringCase(base, part)) {
+            base /= *found;
+        } else {
+            base /= part;
+            parentExists = false;
+        }
+    }
+    return base;
+}
+
+const Drive* FindDrive(const std::vector<Drive>& drives, char letter) {
+    for (const auto& drive : drives) {
+        if (drive.letter.size() == 1 && LowerAscii(drive.letter[0]) == LowerAscii(letter)) return &drive;
+    }
+    return nullptr;
+}
+
+bool HasDriveLetter(const std::string& path) {
+    const char c = path.size() >= 2 ? LowerAscii(path[0]) : '\0';
+    return c >= 'a' && c <= 'z' && path[1] == ':';
+}
+
+#endif
+
+bool IsFolder(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_directory(fs::status(path, ec));
+}
+
+// Like Windows' read-only attribute: a file without the owner's write
+// permission is refused even to a user (root) who could write it anyway.
+bool IsReadOnlyFile(const fs::path& path) {
+    std::error_code ec;
+    const auto status = fs::status(path, ec);
+    return !ec && fs::is_regular_file(status) &&
+           (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+std::optional<std::string> ReadBytes(const fs::path& path, std::string* error) {
+    const auto fail = [&](int err) -> std::optional<std::string> {
+        if (error) *error = ErrnoText(err);
+        return std::nullopt;
+    };
+    if (IsFolder(path)) return fail(EISDIR);
+    errno = 0;
+    std::FILE* file = OpenFile(path, false);
+    if (!file) return fail(errno);
+    std::string bytes;
+    char buffer[65536];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
+    const int readError = std::ferror(file) ? (errno != 0 ? errno : EIO) : 0;
+    std::fclose(file);
+    if (readError != 0) return fail(readError);
+    return bytes;
+}
+
+IoResult WriteBytes(const fs::path& path, const std::string& bytes) {
+    if (IsReadOnlyFile(path)) return IoResult::Failure(kReadOnly);
+    errno = 0;
+    std::FILE* file = OpenFile(path, true);
+    if (!file) return IoResult::Failure(ErrnoText(errno));
+    int writeError = 0;
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
+        writeError = errno != 0 ? errno : EIO;
+    if (std::fclose(file) != 0 && writeError == 0) writeError = errno != 0 ? errno : EIO;
+    if (writeError != 0) return IoResult::Failure(ErrnoText(writeError));
+    return IoResult::Success();
+}
+
+IoResult RemoveFile(const fs::path& path, bool force) {
+    std::error_code ec;
+    const auto status = fs::symlink_status(path, ec);
+    if (!fs::exists(status)) return IoResult::Failure(ErrnoText(ENOENT));
+    if (fs::is_directory(status)) return IoResult::Failure(ErrnoText(EISDIR));
+    if (IsReadOnlyFile(path)) {
+        if (!force) return IoResult::Failure(kReadOnly);
+#ifdef _WIN32
+        // Windows refuses to delete a file that carries the read-only attribute.
+        fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
+#endif
+    }
+    if (!fs::remove(path, ec) || ec) return IoResult::Failure(ec ? ec.message() : ErrnoText(ENOENT));
+    return IoResult::Success();
+}
+
+// Joins a listed name to the folder text as the caller gave it.
+std::string EntryPath(const std::string& folder, const std::string& name) {
+    if (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) return folder + name;
+    return folder + "\\" + name;
+}
+
+}  // namespace
+
+std::optional<fs::path> HostFileSystem::Map(const std::string& path, std::string* error) const {
+#ifdef _WIN32
+    (void)error;
+    return ToHost(path);
+#else
+    std::string text = Cp1252ToUtf8(path);
+    std::replace(text.begin(), text.end(), '\\', '/');
+    if (HasDriveLetter(text)) {
+        const Drive* drive = FindDrive(drives_, text[0]);
+        if (!drive) {
+            if (error) *error = "The drive " + text.substr(0, 2) + " does not exist.";
+            return std::nullopt;
+        }
+        return ResolveComponents(drive->root, text.substr(2));
+    }
+    if (!text.empty() && text.front() == '/') return ResolveComponents("/", text);
+    return ResolveComponents({}, text);
+#endif
+}
+
+fs::path HostFileSystem::HostPath(const std::string& path) const {
+    return Map(path).value_or(fs::path());
+}
+
+std::vector<Drive> HostFileSystem::WineDrives() {
+#ifdef _WIN32
+    return {};
+#else
+    fs::path prefix;
+    if (const char* wine = std::getenv("WINEPREFIX"); wine && *wine) {
+        prefix = wine;
+    } else if (const char* home = std::getenv("HOME"); home && *home) {
+        prefix = fs::path(home) / ".wine";
+    } else {
+        return {};
+    }
+    const fs::path dosdevices = prefix / "dosdevices";
+    std::vector<Drive> drives;
+    std::error_code ec;
+    const fs::directory_iterator end;
+    for (fs::directory_iterator it(dosdevices, ec); !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        // "c:" is a drive; "c::" and the like are the drive's raw device.
+        if (name.size() != 2 || !HasDriveLetter(name)) continue;
+        std::error_code linkError;
+        if (!it->is_symlink(linkError)) continue;
+        const fs::path target = fs::read_symlink(it->path(), linkError);
+        if (linkError) continue;
+        const fs::path root = (target.is_absolute() ? target : dosdevices / target).lexically_normal();
+        const char letter = static_cast<char>(name[0] >= 'a' ? name[0] - 'a' + 'A' : name[0]);
+        drives.push_back(Drive{std::string(1, letter), root});
+    }
+    std::sort(drives.begin(), drives.end(),
+              [](const Drive& a, const Drive& b) { return a.letter < b.letter; });
+    return drives;
+#endif
+}
+
+bool HostFileSystem::FileExists(const std::string& path) const {
+    const auto host = Map(path);
+    std::error_code ec;
+    return host && fs::is_regular_file(fs::status(*host, ec));
+}
+
+bool HostFileSystem::FolderExists(const std::string& path) const {
+    const auto host = Map(path);
+    return host && IsFolder(*host);
+}
+
+std::vector<std::string> HostFileSystem::Drives() const {
+    std::vector<std::string> letters;
+#ifdef _WIN32
+    wchar_t buffer[512];
+    const DWORD length = GetLogicalDriveStringsW(512, buffer);
+    if (length == 0 || length > 512) return letters;
+    for (const wchar_t* root = buffer; *root; root += wcslen(root) + 1)
+        letters.push_back(std::string(1, static_cast<char>(root[0])));
+#else
+    for (const auto& drive : drives_) letters.push_back(drive.letter);
+#endif
+    return letters;
+}
+
+std::optional<std::vector<FolderEntry>> HostFileSystem::List(const std::string& folder, bool folders) const {
+    const auto host = Map(folder);
+    if (!host) return std::nullopt;
+    std::error_code ec;
+    fs::directory_iterator it(*host, ec);
+    std::vector<FolderEntry> entries;
+    for (const fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
+        std::error_code typeError;
+        // A link to a folder is not followed: a walk over the tree must end.
+        const bool wanted = folders ? it->symlink_status(typeError).type() == fs::file_type::directory
+                                    : it->is_regular_file(typeError);
+        if (!wanted || typeError) continue;
+        std::string name = FromHost(it->path().filename());
+        std::string path = EntryPath(folder, name);
+        entries.push_back(FolderEntry{std::move(name), std::move(path)});
+    }
+    if (ec) return std::nullopt;
+    return entries;
+}
+
+std::optional<std::vector<FolderEntry>> HostFileSystem::SubFolders(const std::string& folder) const {
+    return List(folder, true);
+}
+
+std::optional<std::vector<FolderEntry>> HostFileSystem::Files(const std::string& folder) const {
+    return List(folder, false);
+}
+
+std::optional<std::string> HostFileSystem::ReadFile(const std::string& path, std::string* error) const {
+    const auto host = Map(path, error);
+    if (!host) return std::nullopt;
+    return ReadBytes(*host, error);
+}
+
+IoResult HostFileSystem::WriteFile(const std::string& path, const std::string& bytes) {
+    std::string error;
+    const auto host = Map(path, &error);
+    if (!host) return IoResult::Failure(error);
+    return WriteBytes(*host, bytes);
+}
+
+IoResult HostFileSystem::CopyFile(const std::string& source, const std::string& destination) {
+    std::string error;
+    const auto from = Map(source, &error);
+    if (!from) return IoResult::Failure(error);
+    const auto to = Map(destination, &error);
+    if (!to) return IoResult::Failure(error);
+    const auto bytes = ReadBytes(*from, &error);
+    if (!bytes) return IoResult::Failure(error);
+    return WriteBytes(*to, *bytes);
+}
+
+IoResult HostFileSystem::DeleteFile(const std::string& path, bool force) {
+    std::string error;
+    const auto host = Map(path, &error);
+    if (!host) return IoResult::Failure(error);
+    return RemoveFile(*host, force);
+}
+
+IoResult HostFileSystem::MoveFile(const std::string& source, const std::string& destination) {
+    std::string error;
+    const auto from = Map(source, &error);
+    if (!from) return IoResult::Failure(error);
+    const auto to = Map(destination, &error);
+    if (!to) return IoResult::Failure(error);
+    std::error_code ec;
+    if (!fs::exists(fs::symlink_status(*from, ec))) return IoResult::Failure(ErrnoText(ENOENT));
+    if (IsReadOnlyFile(*to)) return IoResult::Failure(kReadOnly);
+    fs::rename(*from, *to, ec);
+    if (!ec) return IoResult::Success();
+    if (ec != std::errc::cross_device_link) return IoResult::Failure(ec.message());
+    // Another device: copy the bytes, then remove the original.
+    const auto bytes = ReadBytes(*from, &error);
+    if (!bytes) return IoResult::Failure(error);
+    if (auto written = WriteBytes(*to, *bytes); !written) return written;
+    return RemoveFile(*from, true);
+}
+
+}  // namespace zephrane
