@@ -1,0 +1,39 @@
+#include "orders/FlotillaFiles.h"
+
+namespace zephrane {
+
+std::string LiveFlotillaPath(const std::string& sGamePath) {
+    return sGamePath + "\\data\\Cfg\\Flotilla.cfg";
+}
+
+std::string FlotillaBackupPath(const Shell& shell) {
+    return shell.ProgramFolder() + "\\Flotilla.cfg.orv";
+}
+
+RestoreOutcome RestoreFlotillaFromBackup(FileSystem& fs, const std::string& backup, const std::string& live) {
+    RestoreOutcome outcome;
+    if (!fs.FileExists(backup)) {
+        outcome.noBackup = true;
+        return outcome;
+    }
+    if (fs.FileExists(live)) {
+        if (auto r = fs.DeleteFile(live, true); !r) {
+            outcome.error = "The file could not be deleted: " + r.error;
+            return outcome;
+        }
+    }
+    if (auto r = fs.MoveFile(backup, live); !r) {
+        outcome.error = "The backup could not be moved in its place: " + r.error;
+        return outcome;
+    }
+    outcome.restored = true;
+    return outcome;
+}
+
+std::string RestoreProblemMessage(const std::string& backup, const std::string& live,
+                                  const std::string& why) {
+    return "Could not restore the file\r\n" + live + "\r\nfrom its backup\r\n" + backup + "\r\n" + why +
+           "\r\nCopy the backup there by hand if it is still in place.";
+}
+
+}  // namespace zephrane
