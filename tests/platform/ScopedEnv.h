@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+namespace zephrane::testing {
+
+// Sets (or unsets) an environment variable for the life of the object and
+// puts the old value back afterwards.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, std::optional<std::string> value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        Apply(value);
+    }
+    ~ScopedEnv() { Apply(old_); }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    void Apply(const std::optional<std::string>& value) {
+        if (value)
+            setenv(name_.c_str(), value->c_str(), 1);
+        else
+            unsetenv(name_.c_str());
+    }
+
+    std::string name_;
+    std::optional<std::string> old_;
+};
+
+}  // namespace zephrane::testing
