@@ -26,4 +26,17 @@ PatchedLines Refused(std::string why) {
     return result;
 }
 
+RewriteOutcome DropUnneededTemp(FileSystem& fs, const std::string& folder, const std::string& tempName,
+                                RewriteOutcome outcome) {
+    const std::string temp = folder + "\\" + tempName;
+    if (!fs.FileExists(temp)) return outcome;
+    const auto kept = fs.ReadFile(temp);
+    const auto current = fs.ReadFile(outcome.path);
+    if (!kept || !current || *kept != *current) return outcome;
+    if (!fs.DeleteFile(temp, false)) return outcome;
+    // The rest of the reason pointed the user to the copy just removed.
+    outcome.error = outcome.error.substr(0, outcome.error.find("\r\n"));
+    return outcome;
+}
+
 }  // namespace zephrane

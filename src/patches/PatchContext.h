@@ -41,6 +41,11 @@ struct PatchedLines {
 
 PatchedLines Refused(std::string why);
 
+// After a failed rewrite: when the target could not be written at all it
+// still holds its old bytes, and the temporary copy kept for it is removed.
+RewriteOutcome DropUnneededTemp(FileSystem& fs, const std::string& folder, const std::string& tempName,
+                                RewriteOutcome outcome);
+
 // Rewrites <folder>\<fileName> through <folder>\<tempName> with a pure
 // transformation. Reports a refused or failed rewrite (the file stays as it
 // was); returns whether the file was rewritten and, through `changed`,
@@ -60,7 +65,7 @@ bool RewritePatched(const PatchContext& ctx, const std::string& folder, const st
             out = std::move(patched.lines);
             return true;
         });
-    if (!outcome.ok) ctx.ReportFileProblem(outcome);
+    if (!outcome.ok) ctx.ReportFileProblem(DropUnneededTemp(ctx.platform.fs, folder, tempName, outcome));
     return outcome.ok;
 }
 
