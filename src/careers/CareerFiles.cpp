@@ -123,11 +123,18 @@ private:
             [&](const std::vector<std::string>& in, std::vector<std::string>& out, std::string& error) {
                 return RewriteCareerLines(in, loadout_, out, error);
             });
-        if (!careers.ok) {
-            platform_.fs.WriteFile(patrolsPath_, patrolsBytes_);
-            return Fail(careers.path, careers.error);
-        }
+        if (!careers.ok) return Fail(careers.path, careers.error + PutPatrolsBack());
         return true;
+    }
+
+    // Puts the first file back; when even that fails its old content is kept
+    // in the temporary copy and the message says where.
+    std::string PutPatrolsBack() {
+        if (platform_.fs.WriteFile(patrolsPath_, patrolsBytes_)) return "";
+        const std::string keep = folder_ + "\\" + kPatrolsTemp;
+        if (platform_.fs.WriteFile(keep, patrolsBytes_))
+            return "\r\nThe previous content of Patrols_0.cfg is kept in " + keep + ".";
+        return "\r\nPatrols_0.cfg could not be put back.";
     }
 
     PatrolChange Change() const {
