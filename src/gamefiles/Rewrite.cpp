@@ -35,10 +35,14 @@ RewriteOutcome RewriteThroughTemp(FileSystem& fs, const std::string& folder, con
         if (why.empty()) why = "The file does not have the expected layout.";
     } else if (auto r = WriteLines(fs, target, out); !r) {
         why = "The file could not be written: " + r.error;
-        // Writing may have emptied the file: put the old bytes back.
-        if (auto back = fs.CopyFile(temp, target); !back) {
-            why += "\r\nIts previous content is kept in " + temp + ".";
-            return fail(why);
+        // Writing may have emptied the file: put the old bytes back. A file that
+        // was refused outright (read-only) still holds them and needs nothing.
+        const auto kept = fs.ReadFile(temp);
+        if (!kept || fs.ReadFile(target) != kept) {
+            if (auto back = fs.CopyFile(temp, target); !back) {
+                why += "\r\nIts previous content is kept in " + temp + ".";
+                return fail(why);
+            }
         }
     }
     fs.DeleteFile(temp, false);
