@@ -9,7 +9,14 @@
 #include "platform/Cp1252.h"
 
 #ifdef _WIN32
+#define NOMINMAX
 #include <windows.h>
+
+#include <cwchar>
+// The Win32 macros would rename this file system's own operations.
+#undef CopyFile
+#undef DeleteFile
+#undef MoveFile
 #endif
 
 namespace zephrane {
@@ -264,7 +271,7 @@ std::vector<std::string> HostFileSystem::Drives() const {
     wchar_t buffer[512];
     const DWORD length = GetLogicalDriveStringsW(512, buffer);
     if (length == 0 || length > 512) return letters;
-    for (const wchar_t* root = buffer; *root; root += wcslen(root) + 1)
+    for (const wchar_t* root = buffer; *root; root += std::wcslen(root) + 1)
         letters.push_back(std::string(1, static_cast<char>(root[0])));
 #else
     for (const auto& drive : drives_) letters.push_back(drive.letter);

@@ -9,8 +9,10 @@
 #include "platform/Cp1252.h"
 
 #ifdef _WIN32
-#include <shlobj.h>
+#define NOMINMAX
 #include <windows.h>
+// shlobj.h needs the declarations of windows.h.
+#include <shlobj.h>
 #ifdef _MSC_VER
 #pragma comment(lib, "shell32.lib")
 #endif
