@@ -240,8 +240,9 @@ protected:
 
     static inline const std::vector<std::string> kLocationTexts = {"Kiel",  "Wilhelmshaven", "Lorient",
                                                                    "Brest", "Bergen",        "La Spezia"};
-    static inline const std::vector<std::string> kDestinationTexts = {
-        "1. U-Flottille", "2. U-Flottille", "4. U-Flottille", "5. U-Flottille", "7. U-Flottille"};
+    static inline const std::vector<std::string> kDestinationTexts = {"1. U-Flottille", "2. U-Flottille",
+                                                                      "4. U-Flottille", "5. U-Flottille",
+                                                                      "7. U-Flottille", "9. U-Flottille"};
 
     TempDir game;
     TempDir program;
