@@ -1,3 +1,69 @@
-int main() {
+// zephrane-drive: runs the real main window with recording dialogs on Qt's
+// offscreen platform, driven by commands on standard input.
+#include <QApplication>
+#include <cstdlib>
+#include <iostream>
+
+#include "Driver.h"
+#include "app/FrmMain.h"
+#include "platform/Cp1252.h"
+#include "platform/HostFileSystem.h"
+#include "platform/RecordingDialogs.h"
+#include "platform/RecordingShell.h"
+
+namespace {
+
+struct Options {
+    std::string programDir;
+    std::vector<zephrane::Drive> drives;
+    std::optional<std::string> documents;
+    std::map<std::string, std::string> environment;
+};
+
+bool ParseOptions(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (i + 1 >= argc) return false;
+        const std::string value = argv[++i];
+        const auto equals = value.find('=');
+        if (option == "--program-dir") {
+            options.programDir = zephrane::Utf8ToCp1252(value);
+        } else if (option == "--documents") {
+            options.documents = zephrane::Utf8ToCp1252(value);
+        } else if (option == "--drive" && equals != std::string::npos) {
+            options.drives.push_back({value.substr(0, equals), value.substr(equals + 1)});
+        } else if (option == "--env" && equals != std::string::npos) {
+            options.environment[zephrane::Utf8ToCp1252(value.substr(0, equals))] =
+                zephrane::Utf8ToCp1252(value.substr(equals + 1));
+        } else {
+            return false;
+        }
+    }
+    return !options.programDir.empty();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!ParseOptions(argc, argv, options)) {
+        std::cerr << "usage: zephrane-drive --program-dir DIR [--drive L=DIR]... [--documents DIR] [--env "
+                     "NAME=VALUE]...\n";
+        return 2;
+    }
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+
+    zephrane::HostFileSystem fs(options.drives);
+    zephrane::RecordingDialogs dialogs;
+    zephrane::RecordingShell shell;
+    shell.programFolder = options.programDir;
+    shell.documentsFolder = options.documents;
+    shell.environment = options.environment;
+    zephrane::Platform platform{fs, dialogs, shell};
+
+    zephrane::FrmMain window(platform);
+    zephrane::drive::Driver driver(window, dialogs, shell, std::cout);
+    driver.Run(std::cin);
     return 0;
 }

@@ -1,0 +1,43 @@
+#include "app/Settings.h"
+
+#include <cstdlib>
+
+#include "gamefiles/CfgLine.h"
+#include "platform/TextFile.h"
+
+namespace zephrane {
+
+std::string PrintNumber(int value) {
+    return (value >= 0 ? " " : "") + std::to_string(value) + " ";
+}
+
+int ReadNumber(const std::string& line) {
+    std::size_t i = 0;
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+    const std::size_t start = i;
+    while (i < line.size() && line[i] != ' ' && line[i] != ',') ++i;
+    const std::string field = line.substr(start, i - start);
+    return ToWholeNumber(field, 0);
+}
+
+std::optional<Settings> ReadSettings(const FileSystem& fs, const std::string& path) {
+    if (!fs.FileExists(path)) return std::nullopt;
+    const auto lines = ReadLines(fs, path);
+    if (!lines) return std::nullopt;
+    const auto line = [&](std::size_t i) { return i < lines->size() ? (*lines)[i] : std::string(); };
+    Settings s;
+    s.iSkipWarning = ReadNumber(line(0));
+    s.gamePath = line(1);
+    s.commanderPath = line(2);
+    if (lines->size() > 3) s.careersPath = line(3);
+    return s;
+}
+
+IoResult WriteSettings(FileSystem& fs, const std::string& path, int flag,
+                       const std::vector<std::string>& folders) {
+    std::vector<std::string> lines{PrintNumber(flag)};
+    lines.insert(lines.end(), folders.begin(), folders.end());
+    return WriteLines(fs, path, lines);
+}
+
+}  // namespace zephrane

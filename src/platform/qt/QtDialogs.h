@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/Dialogs.h"
+
+namespace zephrane {
+
+// Real modal windows: message boxes, the folder browser, the wait cursor.
+class QtDialogs : public Dialogs {
+public:
+    // Message boxes and the folder browser are owned by this window.
+    void SetOwner(QWidget* owner) { owner_ = owner; }
+
+    void MsgBox(const std::string& text, int style, const std::string& title) override;
+    void SetPointer(Pointer pointer) override;
+    void Yield() override;
+    std::optional<std::string> BrowseForFolder(const std::string& title,
+                                               const std::string& startFolder) override;
+    void ShowModal(ModalWindow& window) override { window.ExecModal(); }
+
+private:
+    QPointer<QWidget> owner_;
+    bool hourglass_ = false;
+};
+
+}  // namespace zephrane

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "app/FrmMain.h"
+#include "platform/RecordingDialogs.h"
+#include "platform/RecordingShell.h"
+
+namespace zephrane::drive {
+
+// Runs the real main window from commands on standard input and prints what
+// happens as JSON lines (see the README of tools/drive).
+class Driver {
+public:
+    Driver(FrmMain& window, RecordingDialogs& dialogs, RecordingShell& shell, std::ostream& out);
+
+    void Run(std::istream& in);
+
+private:
+    void Execute(const std::string& line);
+    void Print(const std::string& json);
+    void PrintError(const std::string& message);
+    void NoticeClosedWindow();
+
+    void Answer(const std::string& args);
+    void Start();
+    void Set(const std::string& args);
+    void Type(const std::string& args);
+    void SelectText(const std::string& args);
+    void Select(const std::string& args);
+    void Click(const std::string& args);
+    void SetDate(const std::string& args);
+    void Show(const std::string& args);
+    void State(const std::string& name);
+
+    // The control named by "NAME [INDEX]" at the start of `args`; the rest of
+    // `args` after it goes to `rest`.
+    QWidget* FindControl(const std::string& args, std::string* rest, bool indexAllowed);
+    std::string ShowControl(QWidget* control, const std::string& name);
+
+    FrmMain& window_;
+    RecordingDialogs& dialogs_;
+    RecordingShell& shell_;
+    std::ostream& out_;
+    bool started_ = false;
+    bool closed_ = false;
+};
+
+}  // namespace zephrane::drive
