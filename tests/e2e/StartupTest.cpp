@@ -9,7 +9,7 @@ namespace {
 TEST(Startup, FindsTheGameOnTheSecondCandidateAndCreatesTheSettings) {
     TempDir root;
     root.Write("c/Ubisoft/SilentHunterIII/data/Menu/en_menu.txt", Crlf({"750=Kiel", "902=1. U-Flottille"}));
-    root.Write("c/Ubisoft/SilentHunterIII/data/cfg/basic.cfg", Crlf({"[SUBMARINE1]"}));
+    root.Write("c/Ubisoft/SilentHunterIII/data/cfg/basic.cfg", Crlf({"[SUBMARINE1]", "NbVersion=0"}));
     root.MakeDir("program");
     const auto result = RunDrive(
         {"--program-dir", (root.Path() / "program").string(), "--drive", "C=" + (root.Path() / "c").string()},
