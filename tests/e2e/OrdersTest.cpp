@@ -1,0 +1,347 @@
+// The four kinds of order, carried out through the main window on a whole
+// installation; every file they write is compared byte for byte.
+#include "e2e/OrderFixture.h"
+
+namespace zephrane::testing {
+namespace {
+
+using Orders = OrderE2E;
+
+// Flotilla 3 after an order at Wilhelmshaven with k = 2 (Brest still open):
+// the pickup as base 0, Brest from `startYear`/`startMonth` (the month after
+// for a new commander), Bergen with all its old values.
+Lines Flotilla3AtWilhelmshaven(const std::string& openYear, const std::string& openMonth,
+                               const std::string& closeYear, const std::string& closeMonth,
+                               const std::string& brestYear, const std::string& brestMonth) {
+    return {
+        "NbBases3=3",
+        "Base3_0=751;Wilhelmshaven",
+        "Date3_0_0=" + openYear,
+        "Month3_0_0=" + openMonth,
+        "Date3_0_1=" + closeYear,
+        "Month3_0_1=" + closeMonth,
+        "DeparturePointLong3_0=800",
+        "DeparturePointLat3_0=5350",
+        "Heading3_0=350",
+        "Base3_1=753;Brest",
+        "Date3_1_0=" + brestYear,
+        "Month3_1_0=" + brestMonth,
+        "Date3_1_1=1944",
+        "Month3_1_1=8",
+        "DeparturePointLong3_1=-450",
+        "DeparturePointLat3_1=4840",
+        "Heading3_1=280",
+        "Base3_2=754;Bergen",
+        "Date3_2_0=1944",
+        "Month3_2_0=9",
+        "Date3_2_1=1945",
+        "Month3_2_1=5",
+        "DeparturePointLong3_2=530",
+        "DeparturePointLat3_2=6040",
+        "Heading3_2=300",
+    };
+}
+
+std::string FlotillaWithBlock3(const Lines& block3) {
+    return Join({kMarker, kHead, block3, kNbUboats3, kMid, kBases4, kNbUboats4, kBases5, kTail});
+}
+
+Lines ExperiencedChecklist(const std::string& commission, const std::string& days, const std::string& start) {
+    return {
+        "Experienced Kommandant's Checklist -- Commissioning a new U-Boat on " + commission + " ...",
+        "",
+        "   Start SH3 Commander",
+        "   Select 'SH3 Options'",
+        "   Select 'Career Settings'",
+        "   In 'Set Number of days spent in base to:', set the value to " + days,
+        "   Press the 'Apply' button",
+        "   Press the 'OK' button",
+        "",
+        "   On the SH3 Commander main form ...",
+        "      Select your Kaleun's name from the list -- Hans Kurz",
+        "      The 'Number' entry should say U-123",
+        "      The 'Type' entry should say Type VIIC",
+        "      For 'Grid', enter the patrol grid assigned by your Flottillenchef,",
+        "         or a grid near your destination if no PZ assigned",
+        "   From SH3 Commander, start the simulation.",
+        "",
+        "   In SH3, select 'CAREER'",
+        "   Select your Kaleun name if not already selected, and press 'Accept'",
+        "   Select 'Saved Career'",
+        "   Load last saved game.  This should take you to the Briefing Room",
+        "",
+        "   You should receive a message that your base has changed to Wilhelmshaven",
+        "",
+        "   Make sure the U-Boat Type is as assigned in your orders",
+        "   Add the latest equipment available for your U-Boat Type",
+        "   Assign additional crew to your U-Boat, if necessary",
+        "   Once configuration of your U-Boat is complete, start your patrol",
+        "",
+        "   Your patrol should start from Wilhelmshaven",
+        "   The date should be on or about " + start + " depending on equipment upgrades",
+        "   You should receive a message that your base has changed to Brest",
+        "   Whether you receive this message or not, you can enter Brest on or after " + start,
+        "",
+        "",
+    };
+}
+
+Lines TransferChecklist(const std::string& days, const std::string& destination, const std::string& from,
+                        const std::string& start, const std::string& base, const std::string& enter) {
+    return {
+        "Kommandant's Checklist -- Inter-Flottille Transfer ...",
+        "",
+        "   Start SH3 Commander",
+        "   Select your Kaleun's name",
+        "   Select 'SH3 Options'",
+        "   Select 'Career Settings'",
+        "   In 'Set Number of days spent in base to:', set the value to " + days,
+        "   Press the 'Apply' button",
+        "   Press the 'OK' button",
+        "",
+        "   On the SH3 Commander main form, enter the patrol grid assigned by your Flottillenchef, ",
+        "      or a grid near your destination if no PZ assigned.",
+        "   From SH3 Commander, start the simulation.",
+        "",
+        "   In SH3, select 'CAREER'",
+        "   Select your Kaleun name if not already selected, and press 'Accept'",
+        "   Select 'Saved Career'",
+        "   Load last saved game.  This should take you to the Briefing Room",
+        "   Select the phone on the desk",
+        "   Request transfer to the '" + destination + "'",
+        "",
+        "   Once the transfer is complete, start your patrol",
+        "",
+        "   Your patrol should start from " + from,
+        "   The date should be on or about " + start + " depending on equipment upgrades",
+        "   You should receive a message that your base has changed to " + base,
+        "   Whether you receive this message or not, you can enter " + base + " on or after " + enter,
+    };
+}
+
+// The worked example: flotilla 3 (905), k = 2, start 1 May 1942, pickup
+// Wilhelmshaven. A second order in the same session starts again from the
+// backup, which the marked file no longer refreshes.
+TEST_F(Orders, ServingCommanderCommissionsTwiceInARow) {
+    const Tree before = Snapshot();
+    auto commands =
+        Then(ServingForm("1942-04-20", 5, 1942, kWilhelmshaven, k5th), {"click btnInitiateUpdate"});
+    const auto first = Drive(commands);
+    ExpectUnlocked(first);
+    EXPECT_EQ(first.MessageBoxes(), std::vector<std::string>{});
+    EXPECT_EQ(first.With("{\"run\":"), std::vector<std::string>{RunLine()});
+
+    Tree expected = before;
+    expected[kLive] = FlotillaWithBlock3(Flotilla3AtWilhelmshaven("1941", "5", "1942", "4", "1942", "5"));
+    expected[kBackup] = FlotillaCfg();
+    expected[kPatrols0] = Patrols0After("751");
+    expected[kCareers0] = Careers0After();
+    expected[kInstructions] = Instructions(ExperiencedChecklist("27-Apr-1942", "11", "01-May-1942"));
+    ExpectTree(Snapshot(), expected);
+
+    // Last patrol ended 20 February 1942, next patrol March 1942.
+    commands = Then(ServingForm("1942-02-20", 3, 1942, kWilhelmshaven, k5th), {"click btnInitiateUpdate"});
+    const auto second = Drive(commands);
+    ExpectUnlocked(second);
+    EXPECT_EQ(second.MessageBoxes(), std::vector<std::string>{});
+    EXPECT_EQ(second.With("{\"run\":"), std::vector<std::string>{RunLine()});
+    expected[kLive] = FlotillaWithBlock3(Flotilla3AtWilhelmshaven("1941", "3", "1942", "2", "1942", "3"));
+    expected[kInstructions] = Instructions(ExperiencedChecklist("27-Feb-1942", "9", "01-Mar-1942"));
+    ExpectTree(Snapshot(), expected);
+}
+
+TEST_F(Orders, NewCommanderStartsACareer) {
+    const Tree before = Snapshot();
+    const auto result =
+        Drive(Then(NewCommanderForm(5, 1942, kWilhelmshaven, k5th), {"click btnInitiateUpdate"}));
+    ExpectUnlocked(result);
+    EXPECT_EQ(result.MessageBoxes(), std::vector<std::string>{});
+    EXPECT_EQ(result.With("{\"run\":"), std::vector<std::string>{RunLine()});
+
+    Tree expected = before;
+    expected[kLive] = FlotillaWithBlock3(Flotilla3AtWilhelmshaven("1941", "5", "1942", "5", "1942", "6"));
+    expected[kBackup] = FlotillaCfg();
+    expected[kInstructions] = Instructions({
+        "New Kommandant's Checklist -- Starting a new career with U-Boat commissioning on 01-Feb-1942",
+        "                              and beginning Combat Patrol on or about 01-May-1942...",
+        "",
+        "   Start SH3 Commander",
+        "   In the main SH3 Commander application window, select 'New Career'",
+        "      Enter your Kommandant's Name",
+        "      For 'Flotilla' select '5. U-Flottille'",
+        "      For 'Year', enter '1942'",
+        "      For 'Month', enter '5'",
+        "      For 'Type' enter the U-Boat Type assigned in your orders",
+        "      For 'Number', enter the U-Boat number assigned in your orders",
+        "      For 'Grid', enter the grid assigned by your new Flottillenchef,",
+        "         or a grid near your destination if no PZ assigned",
+        "   From SH3 Commander, start the simulation.",
+        "",
+        "   In SH3, select 'CAREER'",
+        "   Select your Kaleun name if not already selected, and press 'Accept'",
+        "   Select 'New Career'",
+        "   In the careers window ...",
+        "      Select the year '1942'",
+        "      Select the Flotilla '5. U-Flottille' regardless of what is displayed above it.",
+        "      Select 'Start'",
+        "   This should take you to the Briefing Room",
+        "   Make sure the U-Boat Type is as assigned in your orders",
+        "   Add the latest equipment available for your U-Boat Type",
+        "   Assign additional crew to your U-Boat, if necessary",
+        "   Once configuration of your U-Boat is complete, start your patrol",
+        "",
+        "   Your patrol should start from Wilhelmshaven",
+        "   The date should be on or about 01-May-1942 depending on equipment upgrades",
+        "   Remain at sea at least until 01-Jun-1942",
+        "   You should receive a message on 01-Jun-1942 that your base has changed to Brest",
+        "   Whether you receive this message or not, you can enter Brest on or after 01-Jun-1942",
+        "",
+        "",
+    });
+    ExpectTree(Snapshot(), expected);
+}
+
+// Flotilla 4 opens in March 1941: the commander sails in February and enters
+// Bergen in March. A stale backup from an earlier installation is replaced by
+// the unmarked live file.
+TEST_F(Orders, TransferToAFlotillaThatOpensLater) {
+    Write(kBackup, "stale backup\r\n");
+    const Tree before = Snapshot();
+    const auto result =
+        Drive(Then(TransferForm("1940-12-20", 1, 1941, kBrest, k7th), {"click btnInitiateUpdate"}));
+    ExpectUnlocked(result);
+    EXPECT_EQ(result.MessageBoxes(), std::vector<std::string>{});
+    EXPECT_EQ(result.With("{\"run\":"), std::vector<std::string>{RunLine()});
+
+    Tree expected = before;
+    expected[kLive] = Join({kMarker,
+                            kHead,
+                            kBases3,
+                            kNbUboats3,
+                            kMid,
+                            {
+                                "NbBases4=2",
+                                "Base4_0=753;Brest",
+                                "Date4_0_0=1940",
+                                "Month4_0_0=2",
+                                "Date4_0_1=1941",
+                                "Month4_0_1=1",
+                                "DeparturePointLong4_0=-450",
+                                "DeparturePointLat4_0=4840",
+                                "Heading4_0=280",
+                                "Base4_1=754;Bergen",
+                                "Date4_1_0=1941",
+                                "Month4_1_0=2",
+                                "Date4_1_1=1945",
+                                "Month4_1_1=5",
+                                "DeparturePointLong4_1=530",
+                                "DeparturePointLat4_1=6040",
+                                "Heading4_1=300",
+                            },
+                            kNbUboats4,
+                            kBases5,
+                            kTail});
+    expected[kBackup] = FlotillaCfg();
+    expected[kInstructions] = Instructions(
+        TransferChecklist("43", "7. U-Flottille", "Brest", "01-Feb-1941", "Bergen", "01-Mar-1941"));
+    ExpectTree(Snapshot(), expected);
+}
+
+// Flotilla 5's base has no location entry: its name is empty. La Spezia is
+// no flotilla's base: the pickup gets no departure lines.
+TEST_F(Orders, TransferToABaseWithoutName) {
+    const Tree before = Snapshot();
+    const auto result =
+        Drive(Then(TransferForm("1943-06-10", 7, 1943, kLaSpezia, k9th), {"click btnInitiateUpdate"}));
+    ExpectUnlocked(result);
+    EXPECT_EQ(result.MessageBoxes(), std::vector<std::string>{});
+
+    Tree expected = before;
+    expected[kLive] = Join({kMarker,
+                            kHead,
+                            kBases3,
+                            kNbUboats3,
+                            kMid,
+                            kBases4,
+                            kNbUboats4,
+                            {
+                                "NbBases5=2",
+                                "Base5_0=755;La Spezia",
+                                "Date5_0_0=1942",
+                                "Month5_0_0=7",
+                                "Date5_0_1=1943",
+                                "Month5_0_1=6",
+                                "Base5_1=770;",
+                                "Date5_1_0=1943",
+                                "Month5_1_0=7",
+                                "Date5_1_1=1945",
+                                "Month5_1_1=5",
+                                "DeparturePointLong5_1=1040",
+                                "DeparturePointLat5_1=6343",
+                                "Heading5_1=330",
+                            },
+                            kTail});
+    expected[kBackup] = FlotillaCfg();
+    expected[kInstructions] = Instructions(
+        TransferChecklist("21", "9. U-Flottille", "La Spezia", "01-Jul-1943", "", "01-Jul-1943"));
+    ExpectTree(Snapshot(), expected);
+}
+
+// Kiel is where the last patrol ended: the marked Flotilla.cfg is replaced
+// by the backup, which is used up; the next order makes a new one.
+TEST_F(Orders, CommissioningAtTheHomePortRestoresTheConfiguration) {
+    const std::string original = FlotillaCfg();
+    Write(kLive, Join({kMarker, {"; an earlier order"}, kHead}));
+    Write(kBackup, original);
+    const Tree before = Snapshot();
+    const auto result =
+        Drive(Then(Then(ServingForm("1942-04-20", 5, 1942, kKiel, k5th), {"click btnInitiateUpdate"}),
+                   {"state bSameLocation"}));
+    ExpectUnlocked(result);
+    EXPECT_EQ(result.MessageBoxes(), std::vector<std::string>{});
+    EXPECT_EQ(result.With("{\"run\":"), std::vector<std::string>{RunLine()});
+    EXPECT_EQ(result.First("\"state\""), R"({"state":"bSameLocation","value":false})");
+
+    Tree expected = before;
+    expected[kLive] = original;
+    expected.erase(kBackup);
+    expected[kPatrols0] = Patrols0After("750");
+    expected[kCareers0] = Careers0After();
+    expected[kInstructions] = Instructions({
+        "Kommandant's Checklist -- Commissioning new U-Boat at home port of Kiel ...",
+        "",
+        "   Exit Zephrane",
+        "",
+        "   Start SH3 Commander",
+        "      Select your Kaleun's name",
+        "      Select 'SH3 Options'",
+        "      Select 'Career Settings'",
+        "      In 'Set Number of days spent in base to:', set the value to 11",
+        "      Press the 'Apply' button",
+        "      Press the 'OK' button",
+        "",
+        "   On the SH3 Commander main form",
+        "      U-Boat Number should already be set to 123",
+        "      U-Boat Type should already be set to VIIC",
+        "",
+        "   Start SH3",
+        "      Make sure the U-Boat Type is as assigned in your orders",
+        "      Add the latest equipment available for your U-Boat Type",
+        "      Assign additional crew to your U-Boat, if necessary",
+        "   Start your patrol.",
+    });
+    ExpectTree(Snapshot(), expected);
+
+    // The next order finds no backup and makes one of the restored file.
+    const auto next =
+        Drive(Then(TransferForm("1943-06-10", 7, 1943, kLaSpezia, k9th), {"click btnInitiateUpdate"}));
+    ExpectUnlocked(next);
+    EXPECT_EQ(next.MessageBoxes(), std::vector<std::string>{});
+    const Tree after = Snapshot();
+    ASSERT_TRUE(after.count(kBackup));
+    EXPECT_EQ(after.at(kBackup), original);
+    EXPECT_EQ(after.at(kLive).rfind(Join({kMarker, kHead}), 0), 0u);
+}
+
+}  // namespace
+}  // namespace zephrane::testing
