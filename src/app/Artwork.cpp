@@ -66,11 +66,11 @@ QPixmap BannerPicture(int width, int height) {
                Qt::AlignLeft | Qt::AlignVCenter, kProgramTitle);
     QFont subtitle("Sans Serif");
     subtitle.setStyleHint(QFont::SansSerif);
-    subtitle.setPixelSize(static_cast<int>(height * 0.12));
+    subtitle.setPixelSize(static_cast<int>(height * 0.11));
     p.setFont(subtitle);
     p.setPen(QColor(230, 200, 170));
     p.drawText(QRectF(width * 0.045, height * 0.5, width * 0.6, height * 0.14),
-               Qt::AlignLeft | Qt::AlignVCenter, "Orders and campaign patches for SH3 Commander careers");
+               Qt::AlignLeft | Qt::AlignVCenter, "Orders and campaign patches");
     return pixmap;
 }
 

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 
 #include "app/Artwork.h"
+#include "app/Captions.h"
 #include "app/ProgramInfo.h"
 #include "app/Twips.h"
 
@@ -47,7 +48,9 @@ FrmMain::FrmMain(Platform& platform, QWidget* parent) : QWidget(parent), platfor
     setWindowTitle(kProgramTitle);
     setWindowIcon(ProgramIcon());
     setFixedSize(Px(kWindowWidth), Px(kWindowHeight));
+    setFont(WindowFont());
     CreateControls();
+    FitCaptions(this);
     SetTabOrder();
     ConnectHandlers();
 }

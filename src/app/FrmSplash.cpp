@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "app/Captions.h"
 #include "app/ProgramInfo.h"
 #include "app/Settings.h"
 #include "app/Twips.h"
@@ -33,6 +34,7 @@ FrmSplash::FrmSplash(Platform& platform, QWidget* parent) : QDialog(parent), pla
     setWindowTitle(QString());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(Px(7380), Px(4035));
+    setFont(WindowFont());
 
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName("Frame1");
@@ -70,6 +72,7 @@ FrmSplash::FrmSplash(Platform& platform, QWidget* parent) : QDialog(parent), pla
 
     setTabOrder(Label1, Check1);
     setTabOrder(Check1, Command1);
+    FitCaptions(this);
     connect(Check1, &QCheckBox::clicked, this, [this] { Check1_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     Form_Load();
