@@ -19,6 +19,15 @@ const std::vector<std::string> kGameCandidates = {":\\Program Files\\Ubisoft\\Si
 const std::vector<std::string> kCommanderCandidates = {":\\Program Files\\SH3 Commander"};
 const char* const kCareersBelowDocuments = "\\SH3\\data\\cfg\\Careers";
 
+// A drive whose letter comes before "C".
+bool IsFloppyDrive(const std::string& letter) {
+    std::string upper = letter;
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return upper < "C";
+}
+
 }  // namespace
 
 std::string FrmMain::SettingsPath() const {
@@ -83,10 +92,10 @@ void FrmMain::RestoreFolders() {
 }
 
 // Every candidate is tried on one drive before the next drive; A and B are
-// floppy drives and never searched.
+// floppy drives and never searched, however the system spells their letters.
 std::string FrmMain::SearchDrives(const std::vector<std::string>& candidates) const {
     for (const auto& letter : platform_.fs.Drives()) {
-        if (letter < "C") continue;
+        if (IsFloppyDrive(letter)) continue;
         for (const auto& candidate : candidates) {
             const std::string folder = letter + candidate;
             if (platform_.fs.FolderExists(folder)) return folder;

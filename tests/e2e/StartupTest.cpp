@@ -418,3 +418,25 @@ TEST(Startup, OpensTheMainWindowWithEveryControlAsLaidOut) {
 
 }  // namespace
 }  // namespace zephrane::testing
+
+namespace zephrane::testing {
+namespace {
+
+TEST(Startup, FloppyDrivesAreSkippedWhateverTheCaseOfTheirLetter) {
+    TempDir root;
+    root.MakeDir("program");
+    WriteGame(root, "a/Program Files/Ubisoft/SilentHunterIII");
+    WriteCommander(root, "b/Program Files/SH3 Commander");
+    WriteGame(root, "c/Ubisoft/SilentHunterIII");
+    const auto result = RunDrive(
+        {"--program-dir", (root.Path() / "program").string(), "--drive", "a=" + (root.Path() / "a").string(),
+         "--drive", "b=" + (root.Path() / "b").string(), "--drive", "c=" + (root.Path() / "c").string()},
+        {"start", "state sGamePath", "state sCommanderPath"});
+    ASSERT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.First("\"state\":\"sGamePath\""),
+              StateLine("sGamePath", "c:\\Ubisoft\\SilentHunterIII"));
+    EXPECT_EQ(result.First("\"state\":\"sCommanderPath\""), StateLine("sCommanderPath", ""));
+}
+
+}  // namespace
+}  // namespace zephrane::testing
