@@ -262,5 +262,44 @@ TEST_F(OrderFailures, RewritePastTheEndRestoresTheBackup) {
     }
 }
 
+// The loadout is read from basic.cfg below the text of the game folder field,
+// even when that text is not an accepted game folder.
+TEST_F(OrderFailures, LoadoutProblemsStopTheCommissioning) {
+    struct Case {
+        std::vector<std::string> before;  // commands before the form
+        std::string basic;                // basic.cfg of the game
+        std::string message;
+    };
+    const std::string careerFailed = "The career files of Hans Kurz could not be updated.\r\n";
+    const std::string leftAlone = "\r\nPatrols_0.cfg and Careers_0.cfg have been left as they were.";
+    const Case cases[] = {
+        {{"set Text1 C:\\Nowhere"},
+         Join({kBasicCfg}),
+         careerFailed + "C:\\Nowhere\\data\\cfg\\basic.cfg\r\nThe file does not exist." + leftAlone},
+        {{},
+         Join({{kBasicCfg.begin(), kBasicCfg.end() - 1}}),
+         careerFailed +
+             "C:\\SilentHunterIII\\data\\cfg\\basic.cfg\r\nThe file ends inside a [SUBMARINE_AMMO section "
+             "before "
+             "its RENOWN line." +
+             leftAlone},
+    };
+    Write(kBackup, FlotillaCfg());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        Write(kBasic, c.basic);
+        const Tree before = Snapshot();
+        const auto result =
+            Drive(Then(Then(c.before, ServingForm("1942-04-20", 5, 1942, kWilhelmshaven, k5th)),
+                       {"click btnInitiateUpdate"}));
+        ExpectUnlocked(result);
+        const auto boxes = result.MessageBoxes();
+        ASSERT_FALSE(boxes.empty());
+        EXPECT_EQ(boxes.back(), OrderBox(16, "Initiate Update", c.message));
+        EXPECT_EQ(result.With("{\"run\":"), std::vector<std::string>{});
+        ExpectTree(Snapshot(), before);
+    }
+}
+
 }  // namespace
 }  // namespace zephrane::testing

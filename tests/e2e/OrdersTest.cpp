@@ -247,6 +247,25 @@ TEST_F(Orders, TransferToAFlotillaThatOpensLater) {
     ExpectTree(Snapshot(), expected);
 }
 
+// Flotilla 5 after a transfer from La Spezia with the next patrol in July
+// 1943: La Spezia has no departure lines, 770 has no name.
+const Lines kBlock5AtLaSpezia = {
+    "NbBases5=2",
+    "Base5_0=755;La Spezia",
+    "Date5_0_0=1942",
+    "Month5_0_0=7",
+    "Date5_0_1=1943",
+    "Month5_0_1=6",
+    "Base5_1=770;",
+    "Date5_1_0=1943",
+    "Month5_1_0=7",
+    "Date5_1_1=1945",
+    "Month5_1_1=5",
+    "DeparturePointLong5_1=1040",
+    "DeparturePointLat5_1=6343",
+    "Heading5_1=330",
+};
+
 // Flotilla 5's base has no location entry: its name is empty. La Spezia is
 // no flotilla's base: the pickup gets no departure lines.
 TEST_F(Orders, TransferToABaseWithoutName) {
@@ -257,30 +276,8 @@ TEST_F(Orders, TransferToABaseWithoutName) {
     EXPECT_EQ(result.MessageBoxes(), std::vector<std::string>{});
 
     Tree expected = before;
-    expected[kLive] = Join({kMarker,
-                            kHead,
-                            kBases3,
-                            kNbUboats3,
-                            kMid,
-                            kBases4,
-                            kNbUboats4,
-                            {
-                                "NbBases5=2",
-                                "Base5_0=755;La Spezia",
-                                "Date5_0_0=1942",
-                                "Month5_0_0=7",
-                                "Date5_0_1=1943",
-                                "Month5_0_1=6",
-                                "Base5_1=770;",
-                                "Date5_1_0=1943",
-                                "Month5_1_0=7",
-                                "Date5_1_1=1945",
-                                "Month5_1_1=5",
-                                "DeparturePointLong5_1=1040",
-                                "DeparturePointLat5_1=6343",
-                                "Heading5_1=330",
-                            },
-                            kTail});
+    expected[kLive] =
+        Join({kMarker, kHead, kBases3, kNbUboats3, kMid, kBases4, kNbUboats4, kBlock5AtLaSpezia, kTail});
     expected[kBackup] = FlotillaCfg();
     expected[kInstructions] = Instructions(
         TransferChecklist("21", "9. U-Flottille", "La Spezia", "01-Jul-1943", "", "01-Jul-1943"));
@@ -293,6 +290,10 @@ TEST_F(Orders, CommissioningAtTheHomePortRestoresTheConfiguration) {
     const std::string original = FlotillaCfg();
     Write(kLive, Join({kMarker, {"; an earlier order"}, kHead}));
     Write(kBackup, original);
+    // Left over from an earlier run: replaced and removed; overwritten.
+    Write("c/Careers/Hans Kurz/Patrols_0.xxx", "stale\r\n");
+    Write("c/Careers/Hans Kurz/Careers_0.xxx", "stale\r\n");
+    Write(kInstructions, std::string(4000, 'x'));
     const Tree before = Snapshot();
     const auto result =
         Drive(Then(Then(ServingForm("1942-04-20", 5, 1942, kKiel, k5th), {"click btnInitiateUpdate"}),
@@ -305,6 +306,8 @@ TEST_F(Orders, CommissioningAtTheHomePortRestoresTheConfiguration) {
     Tree expected = before;
     expected[kLive] = original;
     expected.erase(kBackup);
+    expected.erase("c/Careers/Hans Kurz/Patrols_0.xxx");
+    expected.erase("c/Careers/Hans Kurz/Careers_0.xxx");
     expected[kPatrols0] = Patrols0After("750");
     expected[kCareers0] = Careers0After();
     expected[kInstructions] = Instructions({
@@ -341,6 +344,26 @@ TEST_F(Orders, CommissioningAtTheHomePortRestoresTheConfiguration) {
     ASSERT_TRUE(after.count(kBackup));
     EXPECT_EQ(after.at(kBackup), original);
     EXPECT_EQ(after.at(kLive).rfind(Join({kMarker, kHead}), 0), 0u);
+}
+
+// A marked Flotilla.cfg without a backup becomes the backup as it is; the
+// order's file then starts from it, marker and all.
+TEST_F(Orders, MarkedConfigurationWithoutBackupBecomesTheBackup) {
+    const std::string marked =
+        Join({kMarker, kHead, kBases3, kNbUboats3, kMid, kBases4, kNbUboats4, kBases5, kTail});
+    Write(kLive, marked);
+    const Tree before = Snapshot();
+    const auto result =
+        Drive(Then(TransferForm("1943-06-10", 7, 1943, kLaSpezia, k9th), {"click btnInitiateUpdate"}));
+    ExpectUnlocked(result);
+    EXPECT_EQ(result.MessageBoxes(), std::vector<std::string>{});
+    Tree expected = before;
+    expected[kBackup] = marked;
+    expected[kLive] = Join(
+        {kMarker, kMarker, kHead, kBases3, kNbUboats3, kMid, kBases4, kNbUboats4, kBlock5AtLaSpezia, kTail});
+    expected[kInstructions] = Instructions(
+        TransferChecklist("21", "9. U-Flottille", "La Spezia", "01-Jul-1943", "", "01-Jul-1943"));
+    ExpectTree(Snapshot(), expected);
 }
 
 }  // namespace
