@@ -28,7 +28,14 @@ void FrmMain::ChangeFolder(QLineEdit* field, const std::string& title) {
     const auto chosen = platform_.dialogs.BrowseForFolder(title, FromQString(field->text()));
     if (!chosen) return;
     // The browser's path ends at its first NUL, as the shell returns it.
-    field->setText(ToQString(chosen->substr(0, chosen->find('\0'))));
+    const QString folder = ToQString(chosen->substr(0, chosen->find('\0')));
+    // Choosing the folder the field already shows is a change too: the folder
+    // is checked and read again (a commander created meanwhile is listed).
+    if (field->text() == folder) {
+        emit field->textChanged(folder);
+    } else {
+        field->setText(folder);
+    }
 }
 
 void FrmMain::Text1_Change() {

@@ -220,3 +220,43 @@ TEST(FolderFields, TheRosterListsTheCommandersOfTheCareersFolder) {
 
 }  // namespace
 }  // namespace zephrane::testing
+
+namespace zephrane::testing {
+namespace {
+
+// Choosing the folder a field already shows is still a choice: the folder
+// is read again (a commander created meanwhile appears, the selection goes).
+TEST(FolderFields, ChoosingTheSameFolderAgainReadsItAgain) {
+    TempDir root;
+    NoWarning(root);
+    root.MakeDir("c/Docs/SH3/data/cfg/Careers/Alpha");
+    root.MakeDir("c/Docs/SH3/data/cfg/Careers/Bravo");
+    root.Write("c/Program Files/Ubisoft/SilentHunterIII/data/Menu/en_menu.txt",
+               Crlf({"750=Kiel", "751=Emden"}));
+    root.Write("c/Program Files/Ubisoft/SilentHunterIII/data/cfg/basic.cfg",
+               Crlf({"[SUBMARINE1]", "NbVersion=0"}));
+    root.Write("c/Empty/x.txt", "");
+    const std::string game = "C:\\Program Files\\Ubisoft\\SilentHunterIII";
+    const std::string careers = "C:\\Docs\\SH3\\data\\cfg\\Careers";
+    const auto roster = HostListing(root.Path() / "c/Docs/SH3/data/cfg/Careers");
+    const auto result = RunDrive(
+        Options(root), {"start", "select cboKommandant 1", "select cboLocation 1", "answer browse " + careers,
+                        "click Command3", "show cboKommandant", "answer browse " + game, "click Command1",
+                        "show cboLocation", "answer browse C:\\Empty", "click Command2",
+                        "answer browse C:\\Empty", "click Command2"});
+    ASSERT_EQ(result.exitCode, 0);
+    const std::vector<std::string> expected = {
+        BrowseLine("Select SilentHunterIII Careers Path", careers),
+        ListLine("cboKommandant", roster),
+        BrowseLine("Select SilentHunterIII Home Directory", game),
+        ListLine("cboLocation", {"Kiel", "Emden"}),
+        BrowseLine("Select SH3 Commander Home Directory", ""),
+        InfoBox(kCommanderMessage),
+        BrowseLine("Select SH3 Commander Home Directory", "C:\\Empty"),
+        InfoBox(kCommanderMessage),
+    };
+    EXPECT_EQ(result.lines, expected);
+}
+
+}  // namespace
+}  // namespace zephrane::testing
