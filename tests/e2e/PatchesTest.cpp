@@ -344,5 +344,48 @@ TEST(PatchRuns, AvailabilityWithCommanderFolderPatchesTheBackupsToo) {
     EXPECT_EQ(ReadBytes(inst.basic), Crlf(kBasicOrv));
 }
 
+TEST(PatchRuns, AvailabilityRefusesBlocksThatLackTheirLine) {
+    Installation inst;
+    const Lines noMonth = {"[SUBMARINE1]", "NbVersion=1",  "Version1=1",  "Name=IXB",
+                           "Year=1940",    "[SUBMARINE2]", "NbVersion=1", "Version1=1",
+                           "Name=VIIC",    "Month=3",      "Year=1940"};
+    const Lines noYear = {"[SUBMARINE1]", "NbVersion=1",     "Version1=1", "Name=VIIB",
+                          "Month=8",      "[TORPEDO_TYPE1]", "Year=1939"};
+    const Lines noEquals = {"[SUBMARINE1]", "NbVersion=1", "Version1=1",        "Name=XXI",
+                            "Month 6",      "Year=1944",   "DaysSpentInBase=40"};
+    const Lines dateOnly = {"[FLOTILLA1]", "Date=1939", "[FLOTILLA2]", "Month=9"};
+    const auto basicNoMonth = inst.tree.InGame("data/Cfg/basic.cfg", Crlf(noMonth));
+    const auto basicNoYear = inst.tree.InGame("data/Cfg/Orv/Basic.cfg", Crlf(noYear));
+    const auto basicNoEquals = inst.tree.InGame("data/Cfg/Orv/Old/basic.cfg", Crlf(noEquals));
+    const auto flotillaDateOnly = inst.tree.InGame("data/Cfg/Orv/Old/Flotilla.cfg", Crlf(dateOnly));
+
+    const auto result = RunDrive(inst.tree.Options(),
+                                 inst.tree.Open() + Click(3, "run") + ShowCounters("c") + ShowButtons("b"));
+    const std::string title = "Orv U-Boat Availability";
+    ExpectRunEnded(inst, Section(result, "run"),
+                   {RunMsgBox(16, title,
+                              FileProblem(inst.GamePath("data\\Cfg\\Orv\\Old\\Flotilla.cfg"),
+                                          "The Month line that should follow \"Date=1939\" is missing.")),
+                    RunMsgBox(16, title,
+                              FileProblem(inst.GamePath("data\\Cfg\\Orv\\Old\\basic.cfg"),
+                                          "In the section of XXI: The line \"Month 6\" has no \"=\".")),
+                    RunMsgBox(16, title,
+                              FileProblem(inst.GamePath("data\\Cfg\\Orv\\Basic.cfg"),
+                                          "The Year line that should follow \"Month=8\" is missing.")),
+                    RunMsgBox(16, title,
+                              FileProblem(inst.GamePath("data\\Cfg\\basic.cfg"),
+                                          "In the section of IXB: A Month line is missing.")),
+                    RunMsgBox(0, title, "Update Complete.")},
+                   Section(result, "b"));
+    EXPECT_EQ(ReadBytes(basicNoMonth), Crlf(noMonth));
+    EXPECT_EQ(ReadBytes(basicNoYear), Crlf(noYear));
+    EXPECT_EQ(ReadBytes(basicNoEquals), Crlf(noEquals));
+    EXPECT_EQ(ReadBytes(flotillaDateOnly), Crlf(dateOnly));
+    EXPECT_EQ(ReadBytes(inst.flotilla), Crlf(Flotilla("", "", "orv")));
+    EXPECT_EQ(ReadBytes(inst.backup), Crlf(BackupFlotilla("", true)));
+    // 8 game files, 3 of the program, 2 below !BACKUP; then the game's 8 again.
+    EXPECT_EQ(Section(result, "c"), CounterLines(21, 8, 4));
+}
+
 }  // namespace
 }  // namespace zephrane::testing
