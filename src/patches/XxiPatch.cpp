@@ -42,18 +42,34 @@ bool ToCount(const std::string& value, int& count) {
     return count != sentinel;
 }
 
+// A line that opens the next flotilla's block: its U-boat lines are not ours.
+bool BeginsNextBlock(const std::string& line) {
+    return BeginsWithKey(line, "FLOTILLA") || (!line.empty() && line[0] == '[');
+}
+
 // Rewrites the count line and the U-boat lines after it, starting at
 // lines[countAt]; returns the index of the first line not consumed, or
-// kNoLine when the file ends before the counted U-boat lines.
+// kNoLine (and `error`) when the flotilla's block or the file ends before
+// the counted U-boat lines.
 std::size_t RewriteUboatList(const std::vector<std::string>& lines, std::size_t countAt, int count,
-                             std::vector<std::string>& out) {
+                             const std::string& s33Flotilla, std::vector<std::string>& out,
+                             std::string& error) {
     const std::string& countLine = lines[countAt];
     const std::string suffix = countLine.substr(8, countLine.find('=', 7) - 8);
     std::vector<std::string> uboats;
     bool hasXxi = false;
     std::size_t i = countAt + 1;
     while (static_cast<int>(uboats.size()) < count) {
-        if (i >= lines.size()) return kNoLine;
+        if (i >= lines.size()) {
+            error = "The file ends before the " + std::to_string(count) + " U-boat lines of flotilla " +
+                    s33Flotilla + ".";
+            return kNoLine;
+        }
+        if (BeginsNextBlock(lines[i])) {
+            error = "The U-boat list of flotilla " + s33Flotilla + " ends before the " +
+                    std::to_string(count) + " U-boat lines its count announces.";
+            return kNoLine;
+        }
         // Anything between the U-boat lines (comments, blanks) is dropped.
         if (BeginsWithKey(lines[i], "UBOAT")) {
             uboats.push_back(lines[i]);
@@ -125,10 +141,9 @@ PatchedLines AddXXIToFlotillaLines(const std::vector<std::string>& lines, const 
             continue;
         }
         result.changed = true;
-        i = RewriteUboatList(lines, countAt, count, out);
-        if (i == kNoLine)
-            return Refused("The file ends before the " + std::to_string(count) +
-                           " U-boat lines of flotilla " + s33Flotilla + ".");
+        std::string error;
+        i = RewriteUboatList(lines, countAt, count, s33Flotilla, out, error);
+        if (i == kNoLine) return Refused(error);
     }
     return result;
 }

@@ -344,6 +344,43 @@ TEST(PatchRuns, AvailabilityWithCommanderFolderPatchesTheBackupsToo) {
     EXPECT_EQ(ReadBytes(inst.basic), Crlf(kBasicOrv));
 }
 
+TEST(PatchRuns, TypeXxiRefusesACountBeyondTheFlotillasUboatList) {
+    Installation inst;
+    // Three U-boats announced, two listed; what follows belongs to another
+    // flotilla (a section header, a flotilla line) or the file ends.
+    const Lines beforeHeader = {"[FLOTILLA2]", "Flotilla=909", "NbUboats1=3", "Uboat1_0=2", "Uboat1_1=5",
+                                "[FLOTILLA3]", "Flotilla=903", "NbUboats3=1", "Uboat3_0=4"};
+    const Lines beforeFlotilla = {"Flotilla=909", "NbUboats1=3", "Uboat1_0=2", "Uboat1_1=5",
+                                  "Flotilla=903", "NbUboats3=1", "Uboat3_0=4"};
+    const Lines beforeEnd = {"Flotilla=909", "NbUboats1=3", "Uboat1_0=2"};
+    const auto header = inst.tree.InGame("data/Cfg/Flotilla.cfg", Crlf(beforeHeader));
+    const auto flotilla = inst.tree.InGame("data/Cfg/Orv/Flotilla.cfg", Crlf(beforeFlotilla));
+    const auto end = inst.tree.InGame("data/Cfg/Orv/Old/Flotilla.cfg", Join(beforeEnd, "\n"));
+
+    const auto result = RunDrive(inst.tree.Options(),
+                                 inst.tree.Open() + Click(2, "run") + ShowCounters("c") + ShowButtons("b"));
+    const std::string title = "Add XXI to 33. U-Flottille";
+    const std::string shortList =
+        "The U-boat list of flotilla 909 ends before the 3 U-boat lines its count announces.";
+    // Subfolders are walked before their parent's files.
+    ExpectRunEnded(
+        inst, Section(result, "run"),
+        {RunMsgBox(16, title,
+                   FileProblem(inst.GamePath("data\\Cfg\\Orv\\Old\\Flotilla.cfg"),
+                               "The file ends before the 3 U-boat lines of flotilla 909.")),
+         RunMsgBox(16, title, FileProblem(inst.GamePath("data\\Cfg\\Orv\\Flotilla.cfg"), shortList)),
+         RunMsgBox(16, title, FileProblem(inst.GamePath("data\\Cfg\\Flotilla.cfg"), shortList)),
+         RunMsgBox(0, title, "Update Complete.")},
+        Section(result, "b"));
+    EXPECT_EQ(ReadBytes(header), Crlf(beforeHeader));
+    EXPECT_EQ(ReadBytes(flotilla), Crlf(beforeFlotilla));
+    EXPECT_EQ(ReadBytes(end), Join(beforeEnd, "\n"));
+    // The run went on: the mod's copy and the program's backup were patched.
+    EXPECT_EQ(ReadBytes(inst.modFlotilla), Crlf(ModFlotilla("", true)));
+    EXPECT_EQ(ReadBytes(inst.orvBackup), Crlf(Flotilla("", "xxi")));
+    EXPECT_EQ(Section(result, "c"), CounterLines(12, 6, 2));
+}
+
 TEST(PatchRuns, AvailabilityRefusesBlocksThatLackTheirLine) {
     Installation inst;
     const Lines noMonth = {"[SUBMARINE1]", "NbVersion=1",  "Version1=1",  "Name=IXB",
