@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "e2e/DriveSession.h"
 #include "support/TestFiles.h"
 
@@ -436,6 +438,37 @@ TEST(Startup, FloppyDrivesAreSkippedWhateverTheCaseOfTheirLetter) {
     EXPECT_EQ(result.First("\"state\":\"sGamePath\""),
               StateLine("sGamePath", "c:\\Ubisoft\\SilentHunterIII"));
     EXPECT_EQ(result.First("\"state\":\"sCommanderPath\""), StateLine("sCommanderPath", ""));
+}
+
+}  // namespace
+}  // namespace zephrane::testing
+
+namespace zephrane::testing {
+namespace {
+
+TEST(Startup, AReadOnlySettingsFileIsReportedAndLeftAsItWas) {
+    TempDir root;
+    root.MakeDir("c/Docs/SH3/data/cfg/Careers");
+    const std::string before = Crlf({" 0 ", "C:\\Gone", "", "C:\\Docs\\SH3\\data\\cfg\\Careers"});
+    const auto settings = root.Write("program/Control.txt", before);
+    std::filesystem::permissions(settings,
+                                 std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
+                                     std::filesystem::perms::others_write,
+                                 std::filesystem::perm_options::remove);
+    const std::string path = (root.Path() / "program").string() + "\\Control.txt";
+    const auto result = RunDrive(Options(root, "C"), {"answer splash tick,ok", "start", "close"});
+    ASSERT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.lines,
+              (std::vector<std::string>{
+                  MsgBoxLine(16, "Zephrane",
+                             "The settings could not be saved in\r\n" + path + "\r\nThe file is read-only."),
+                  WarningWindowLine(),
+                  MsgBoxLine(16, "Zephrane",
+                             "The setting could not be saved in\r\n" + path + "\r\nThe file is read-only."),
+                  MsgBoxLine(16, "Zephrane",
+                             "The settings could not be saved in\r\n" + path + "\r\nThe file is read-only."),
+                  "{\"window\":\"closed\"}"}));
+    EXPECT_EQ(ReadBytes(settings), before);
 }
 
 }  // namespace
