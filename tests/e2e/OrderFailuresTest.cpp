@@ -224,6 +224,24 @@ TEST_F(OrderFailures, BrokenCareerFilesStopTheCommissioning) {
     }
 }
 
+// The careers field names a folder that does not exist: the commander list
+// still offers Hans Kurz, whose folder is not there.
+TEST_F(OrderFailures, MissingCommanderFolderStopsTheCommissioning) {
+    Write(kBackup, FlotillaCfg());
+    const Tree before = Snapshot();
+    const auto result = Drive(
+        Then(Then({"set Text3 C:\\Elsewhere"}, ServingForm("1942-04-20", 5, 1942, kWilhelmshaven, k5th)),
+             {"click btnInitiateUpdate"}));
+    ExpectUnlocked(result);
+    EXPECT_EQ(result.MessageBoxes(), std::vector<std::string>{OrderBox(
+                                         16, "Initiate Update",
+                                         "The career files of Hans Kurz could not be updated.\r\n"
+                                         "C:\\Elsewhere\\Hans Kurz\r\nThe commander's folder does not "
+                                         "exist.\r\nPatrols_0.cfg and Careers_0.cfg have been left as they "
+                                         "were.")});
+    ExpectTree(Snapshot(), before);
+}
+
 // Flotilla 3's block lacks its U-boat count: the rewrite reads past the end,
 // Flotilla.cfg becomes the backup again and the backup is used up. The
 // career files keep their new content.

@@ -119,6 +119,53 @@ Lines TransferChecklist(const std::string& days, const std::string& destination,
     };
 }
 
+// Values of a new commander's checklist, in the order they appear.
+struct NewCommanderValues {
+    std::string commissionLessThree, commission, destination, year, month, from, start, monthLater, base;
+};
+
+Lines NewCommanderChecklist(const NewCommanderValues& v) {
+    return {
+        "New Kommandant's Checklist -- Starting a new career with U-Boat commissioning on " +
+            v.commissionLessThree,
+        "                              and beginning Combat Patrol on or about " + v.commission + "...",
+        "",
+        "   Start SH3 Commander",
+        "   In the main SH3 Commander application window, select 'New Career'",
+        "      Enter your Kommandant's Name",
+        "      For 'Flotilla' select '" + v.destination + "'",
+        "      For 'Year', enter '" + v.year + "'",
+        "      For 'Month', enter '" + v.month + "'",
+        "      For 'Type' enter the U-Boat Type assigned in your orders",
+        "      For 'Number', enter the U-Boat number assigned in your orders",
+        "      For 'Grid', enter the grid assigned by your new Flottillenchef,",
+        "         or a grid near your destination if no PZ assigned",
+        "   From SH3 Commander, start the simulation.",
+        "",
+        "   In SH3, select 'CAREER'",
+        "   Select your Kaleun name if not already selected, and press 'Accept'",
+        "   Select 'New Career'",
+        "   In the careers window ...",
+        "      Select the year '" + v.year + "'",
+        "      Select the Flotilla '" + v.destination + "' regardless of what is displayed above it.",
+        "      Select 'Start'",
+        "   This should take you to the Briefing Room",
+        "   Make sure the U-Boat Type is as assigned in your orders",
+        "   Add the latest equipment available for your U-Boat Type",
+        "   Assign additional crew to your U-Boat, if necessary",
+        "   Once configuration of your U-Boat is complete, start your patrol",
+        "",
+        "   Your patrol should start from " + v.from,
+        "   The date should be on or about " + v.start + " depending on equipment upgrades",
+        "   Remain at sea at least until " + v.monthLater,
+        "   You should receive a message on " + v.monthLater + " that your base has changed to " + v.base,
+        "   Whether you receive this message or not, you can enter " + v.base + " on or after " +
+            v.monthLater,
+        "",
+        "",
+    };
+}
+
 // The worked example: flotilla 3 (905), k = 2, start 1 May 1942, pickup
 // Wilhelmshaven. A second order in the same session starts again from the
 // backup, which the marked file no longer refreshes.
@@ -161,43 +208,9 @@ TEST_F(Orders, NewCommanderStartsACareer) {
     Tree expected = before;
     expected[kLive] = FlotillaWithBlock3(Flotilla3AtWilhelmshaven("1941", "5", "1942", "5", "1942", "6"));
     expected[kBackup] = FlotillaCfg();
-    expected[kInstructions] = Instructions({
-        "New Kommandant's Checklist -- Starting a new career with U-Boat commissioning on 01-Feb-1942",
-        "                              and beginning Combat Patrol on or about 01-May-1942...",
-        "",
-        "   Start SH3 Commander",
-        "   In the main SH3 Commander application window, select 'New Career'",
-        "      Enter your Kommandant's Name",
-        "      For 'Flotilla' select '5. U-Flottille'",
-        "      For 'Year', enter '1942'",
-        "      For 'Month', enter '5'",
-        "      For 'Type' enter the U-Boat Type assigned in your orders",
-        "      For 'Number', enter the U-Boat number assigned in your orders",
-        "      For 'Grid', enter the grid assigned by your new Flottillenchef,",
-        "         or a grid near your destination if no PZ assigned",
-        "   From SH3 Commander, start the simulation.",
-        "",
-        "   In SH3, select 'CAREER'",
-        "   Select your Kaleun name if not already selected, and press 'Accept'",
-        "   Select 'New Career'",
-        "   In the careers window ...",
-        "      Select the year '1942'",
-        "      Select the Flotilla '5. U-Flottille' regardless of what is displayed above it.",
-        "      Select 'Start'",
-        "   This should take you to the Briefing Room",
-        "   Make sure the U-Boat Type is as assigned in your orders",
-        "   Add the latest equipment available for your U-Boat Type",
-        "   Assign additional crew to your U-Boat, if necessary",
-        "   Once configuration of your U-Boat is complete, start your patrol",
-        "",
-        "   Your patrol should start from Wilhelmshaven",
-        "   The date should be on or about 01-May-1942 depending on equipment upgrades",
-        "   Remain at sea at least until 01-Jun-1942",
-        "   You should receive a message on 01-Jun-1942 that your base has changed to Brest",
-        "   Whether you receive this message or not, you can enter Brest on or after 01-Jun-1942",
-        "",
-        "",
-    });
+    expected[kInstructions] =
+        Instructions(NewCommanderChecklist({"01-Feb-1942", "01-May-1942", "5. U-Flottille", "1942", "5",
+                                            "Wilhelmshaven", "01-May-1942", "01-Jun-1942", "Brest"}));
     ExpectTree(Snapshot(), expected);
 }
 
@@ -363,6 +376,49 @@ TEST_F(Orders, MarkedConfigurationWithoutBackupBecomesTheBackup) {
         {kMarker, kMarker, kHead, kBases3, kNbUboats3, kMid, kBases4, kNbUboats4, kBlock5AtLaSpezia, kTail});
     expected[kInstructions] = Instructions(
         TransferChecklist("21", "9. U-Flottille", "La Spezia", "01-Jul-1943", "", "01-Jul-1943"));
+    ExpectTree(Snapshot(), expected);
+}
+
+// A new commander for a flotilla that opens in March 1941, next patrol in
+// January: commissioned in January, sails in February, enters in March.
+TEST_F(Orders, NewCommanderForAFlotillaThatOpensLater) {
+    const Tree before = Snapshot();
+    const auto result = Drive(Then(NewCommanderForm(1, 1941, kBrest, k7th), {"click btnInitiateUpdate"}));
+    ExpectUnlocked(result);
+    EXPECT_EQ(result.MessageBoxes(), std::vector<std::string>{});
+
+    Tree expected = before;
+    expected[kLive] = Join({kMarker,
+                            kHead,
+                            kBases3,
+                            kNbUboats3,
+                            kMid,
+                            {
+                                "NbBases4=2",
+                                "Base4_0=753;Brest",
+                                "Date4_0_0=1940",
+                                "Month4_0_0=2",
+                                "Date4_0_1=1941",
+                                "Month4_0_1=2",
+                                "DeparturePointLong4_0=-450",
+                                "DeparturePointLat4_0=4840",
+                                "Heading4_0=280",
+                                "Base4_1=754;Bergen",
+                                "Date4_1_0=1941",
+                                "Month4_1_0=3",
+                                "Date4_1_1=1945",
+                                "Month4_1_1=5",
+                                "DeparturePointLong4_1=530",
+                                "DeparturePointLat4_1=6040",
+                                "Heading4_1=300",
+                            },
+                            kNbUboats4,
+                            kBases5,
+                            kTail});
+    expected[kBackup] = FlotillaCfg();
+    expected[kInstructions] =
+        Instructions(NewCommanderChecklist({"01-Oct-1940", "01-Jan-1941", "7. U-Flottille", "1941", "1",
+                                            "Brest", "01-Feb-1941", "01-Mar-1941", "Bergen"}));
     ExpectTree(Snapshot(), expected);
 }
 
