@@ -300,6 +300,13 @@ TEST(PatchRuns, TypeXxiWithInvalidGameFolderEndsBeforeTouchingTheCounters) {
     EXPECT_EQ(ReadBytes(inst.orvBackup), Crlf(Flotilla("25000")));
     EXPECT_EQ(ReadBytes(inst.numbers), numbers);
     EXPECT_EQ(ReadBytes(inst.backup), backup);
+
+    // Any other patch does reset the counters before it finds the folder gone.
+    ExpectRunEnded(inst, drive.Run({"click btnFixRenown 0"}),
+                   {RunMsgBox(16, "No Valid Directory", "Not a valid SilentHunterIII Home Directory")},
+                   drive.Run(ShowButtons()));
+    EXPECT_EQ(drive.Run(ShowCounters()), CounterLines(0, 0, 0));
+    EXPECT_EQ(ReadBytes(inst.orvBackup), Crlf(Flotilla("25000")));
     EXPECT_EQ(drive.Finish(), 0);
 }
 
@@ -422,6 +429,48 @@ TEST(PatchRuns, AvailabilityRefusesBlocksThatLackTheirLine) {
     EXPECT_EQ(ReadBytes(inst.backup), Crlf(BackupFlotilla("", true)));
     // 8 game files, 3 of the program, 2 below !BACKUP; then the game's 8 again.
     EXPECT_EQ(Section(result, "c"), CounterLines(21, 8, 4));
+}
+
+TEST(PatchRuns, TypeXxiOddCountLinesAndAnUnwritableNumbersFile) {
+    Installation inst;
+    const Lines notNumeric = {"Flotilla=909", "NbUboats1=many", "Uboat1_0=2",
+                              "Flotilla=903", "NbUboats3=1",    "Uboat3_0=4"};
+    const Lines noEquals = {"Flotilla=909", "NbUboats1 3", "Uboat1_0=2"};
+    const auto odd = inst.tree.InGame("data/Cfg/Flotilla.cfg", Crlf(notNumeric));
+    const auto bare = inst.tree.InGame("data/Cfg/Orv/Flotilla.cfg", Crlf(noEquals));
+    const auto numbers = ReadBytes(inst.numbers);
+    fs::permissions(inst.numbers, fs::perms::owner_write, fs::perm_options::remove);
+    const std::string title = "Add XXI to 33. U-Flottille";
+    const std::string bareRefused =
+        RunMsgBox(16, title,
+                  FileProblem(inst.GamePath("data\\Cfg\\Orv\\Flotilla.cfg"),
+                              "The U-boat count line \"NbUboats1 3\" has no \"=\"."));
+
+    LiveDrive drive(inst.tree.Options());
+    drive.Run(inst.tree.Open());
+    ExpectRunEnded(inst, drive.Run({"click btnFixRenown 2"}),
+                   {bareRefused,
+                    RunMsgBox(16, title,
+                              FileProblem(inst.tree.CommanderText() + "\\Cfg\\U-boat numbers.cfg",
+                                          "The file could not be written: The file is read-only.")),
+                    RunMsgBox(0, title, "Update Complete.")},
+                   drive.Run(ShowButtons()));
+    // A count that is no number leaves the list alone and the file uncounted.
+    EXPECT_EQ(drive.Run(ShowCounters()), CounterLines(11, 5, 2));
+    EXPECT_EQ(ReadBytes(odd), Crlf(notNumeric));
+    EXPECT_EQ(ReadBytes(bare), Crlf(noEquals));
+    EXPECT_EQ(ReadBytes(inst.numbers), numbers);
+    EXPECT_EQ(ReadBytes(inst.modFlotilla), Crlf(ModFlotilla("", true)));
+
+    fs::permissions(inst.numbers, fs::perms::owner_write, fs::perm_options::add);
+    fs::remove(inst.numbers);
+    ExpectRunEnded(
+        inst, drive.Run({"click btnFixRenown 2"}),
+        {bareRefused,
+         RunMsgBox(64, "File Not Found", "SH3 Commander 'U-Boat numbers' file not found.  Not Processed."),
+         RunMsgBox(0, title, "Update Complete.")},
+        drive.Run(ShowButtons()));
+    EXPECT_EQ(drive.Finish(), 0);
 }
 
 }  // namespace
