@@ -18,14 +18,17 @@ constexpr const char* kPatrolsTemp = "Patrols_0.xxx";
 constexpr const char* kCareersFile = "Careers_0.cfg";
 constexpr const char* kCareersTemp = "Careers_0.xxx";
 
-// The last end location of Patrols.cfg. A commander without a Patrols.cfg
-// has ended no patrol yet: his last end location is empty. Only a file that
-// exists but cannot be read is a failure.
+// The last end location of Patrols.cfg. A serving commander has one; a
+// missing file means the careers folder is not what the order expects, and
+// the order must not go on half-informed.
 bool ReadLastEndLocation(const FileSystem& fs, const std::string& folder, std::string& sLocation,
                          std::string& error) {
     sLocation.clear();
     const std::string path = folder + "\\Patrols.cfg";
-    if (!fs.FileExists(path)) return true;
+    if (!fs.FileExists(path)) {
+        error = "The file does not exist.";
+        return false;
+    }
     std::string readError;
     const auto lines = ReadLines(fs, path, &readError);
     if (!lines) {

@@ -235,22 +235,19 @@ TEST(UpdateCareerFiles, RewritesTheCurrentPatrolAndCareer) {
         std::string what;
         std::string pickup;
         std::string basic;
-        bool patrolsCfg;
         bool sameLocation;
         std::vector<std::string> loadout;
     } cases[] = {
-        {"found loadout, same place", "758", kBasic, true, true, kFoundLoadout},
+        {"found loadout, same place", "758", kBasic, true, kFoundLoadout},
         {"nothing found, presets", "758",
-         Crlf({"[SUBMARINE_AMMO1]", "TYPE=2", "VERSION=03", "YEAR=1941", "Z01=14", "RENOWN=0"}), true, true,
+         Crlf({"[SUBMARINE_AMMO1]", "TYPE=2", "VERSION=03", "YEAR=1941", "Z01=14", "RENOWN=0"}), true,
          kPresetLoadout},
-        {"other place", "752", kBasic, true, false, kFoundLoadout},
-        {"no Patrols.cfg", "758", kBasic, false, false, kFoundLoadout},
+        {"other place", "752", kBasic, false, kFoundLoadout},
     };
     for (const auto& c : cases) {
         CareerFolder f;
         f.order.pickupCode = c.pickup;
         f.dir.Write("SH3/data/cfg/basic.cfg", c.basic);
-        if (!c.patrolsCfg) std::filesystem::remove(f.File("Patrols.cfg"));
         bool same = !c.sameLocation;
         EXPECT_TRUE(f.Update(same)) << c.what;
         EXPECT_EQ(same, c.sameLocation) << c.what;
@@ -287,6 +284,8 @@ TEST(UpdateCareerFiles, AProblemLeavesBothFilesAsTheyWere) {
         std::function<void(CareerFolder&)> spoil;
     } cases[] = {
         {"missing folder", "\\Careers\\Nobody", [](CareerFolder& f) { f.order.kommandant = "Nobody"; }},
+        {"missing Patrols.cfg", "\\Patrols.cfg",
+         [](CareerFolder& f) { std::filesystem::remove(f.File("Patrols.cfg")); }},
         {"missing Patrols_0.cfg", "\\Patrols_0.cfg",
          [](CareerFolder& f) { std::filesystem::remove(f.File("Patrols_0.cfg")); }},
         {"missing Careers_0.cfg", "\\Careers_0.cfg",
