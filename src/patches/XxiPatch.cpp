@@ -127,9 +127,9 @@ PatchedLines AddXXIToFlotillaLines(const std::vector<std::string>& lines, const 
 
         std::size_t countAt = i;
         while (countAt < lines.size() && !IsCountLine(lines[countAt])) ++countAt;
-        if (countAt >= lines.size())
-            return Refused("The U-boat count line (NbUboats) of flotilla " + s33Flotilla + " is missing.");
         CopyLines(lines, i, countAt, out);
+        // A flotilla without a count line has nothing to add to.
+        if (countAt >= lines.size()) break;
         const std::string& countLine = lines[countAt];
         if (countLine.find('=', 7) == std::string::npos)
             return Refused("The U-boat count line \"" + countLine + "\" has no \"=\".");

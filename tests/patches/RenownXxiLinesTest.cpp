@@ -128,6 +128,10 @@ TEST(AddXXIToFlotillaLines, CountLinesAndExistingTypeXxi) {
          {"Flotilla=909", "NbUboats1=0", "NbUboats2=0"},
          {"Flotilla=909", "NbUboats1=1", "Uboat1_0=3", "NbUboats2=0"},
          true},
+        {"the file ends before a count line",
+         {"Flotilla=902", "NbUboats1=0", "Flotilla=909", "Name=x"},
+         {"Flotilla=902", "NbUboats1=0", "Flotilla=909", "Name=x"},
+         false},
     };
     for (const auto& c : cases) {
         const auto result = AddXXIToFlotillaLines(c.in, "909");
@@ -137,9 +141,8 @@ TEST(AddXXIToFlotillaLines, CountLinesAndExistingTypeXxi) {
     }
 }
 
-TEST(AddXXIToFlotillaLines, RefusesAFileThatEndsTooSoonOrACountWithoutEquals) {
+TEST(AddXXIToFlotillaLines, RefusesAFileThatEndsInsideTheListOrACountWithoutEquals) {
     const Lines cases[] = {
-        {"Flotilla=909", "Name=x"},
         {"Flotilla=909", "NbUboats1=3", "Uboat1_0=1", "Uboat1_1=1"},
         {"Flotilla=909", "NbUboats1 3", "Uboat1_0=1"},
     };
