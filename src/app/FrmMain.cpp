@@ -255,13 +255,18 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txtUBoatNumber && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         int code = -1;
-        if (key->key() == Qt::Key_Backspace) {
+        // Tab moves the focus and Delete edits: neither is a character typed
+        // into the field, whatever text the platform attaches to them.
+        const bool navigation =
+            key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Delete;
+        if (navigation) {
+            code = -1;
+        } else if (key->key() == Qt::Key_Backspace) {
             code = 8;
         } else if (!key->text().isEmpty()) {
             code = key->text().at(0).unicode();
         }
-        // Keys without a character (arrows, Delete, Home) are not characters
-        // typed into the field and pass as they are.
+        // Keys without a character (arrows, Home) pass as they are.
         if (code >= 0 && !KeepUBoatNumberKey(code)) return true;
     }
     return QWidget::eventFilter(watched, event);
