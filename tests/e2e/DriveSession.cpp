@@ -1,6 +1,7 @@
 #include "e2e/DriveSession.h"
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -55,6 +56,69 @@ DriveResult RunDrive(const std::vector<std::string>& options, const std::vector<
     std::ifstream in(output);
     for (std::string line; std::getline(in, line);) result.lines.push_back(line);
     return result;
+}
+
+LiveDrive::LiveDrive(const std::vector<std::string>& options) {
+    int toChild[2];
+    int fromChild[2];
+    if (pipe(toChild) != 0 || pipe(fromChild) != 0) return;
+    pid_ = fork();
+    if (pid_ == 0) {
+        dup2(toChild[0], 0);
+        dup2(fromChild[1], 1);
+        std::freopen("/dev/null", "w", stderr);
+        close(toChild[1]);
+        close(fromChild[0]);
+        std::vector<char*> argv;
+        std::string program = ZEPHRANE_DRIVE_PATH;
+        std::vector<std::string> args = options;
+        argv.push_back(program.data());
+        for (auto& arg : args) argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        execv(program.c_str(), argv.data());
+        _exit(127);
+    }
+    close(toChild[0]);
+    close(fromChild[1]);
+    in_ = fdopen(toChild[1], "w");
+    out_ = fdopen(fromChild[0], "r");
+}
+
+std::vector<std::string> LiveDrive::Run(const std::vector<std::string>& commands) {
+    std::vector<std::string> printed;
+    if (!in_ || !out_) return printed;
+    const std::string fence = "{\"echo\":" + JsonQuote("fence " + std::to_string(++fences_)) + "}";
+    for (const auto& command : commands) std::fprintf(in_, "%s\n", command.c_str());
+    std::fprintf(in_, "echo fence %d\n", fences_);
+    std::fflush(in_);
+    std::string line;
+    for (int c; (c = std::fgetc(out_)) != EOF;) {
+        if (c != '\n') {
+            line += static_cast<char>(c);
+            continue;
+        }
+        if (line == fence) break;
+        printed.push_back(line);
+        line.clear();
+    }
+    return printed;
+}
+
+int LiveDrive::Finish() {
+    if (in_) std::fclose(in_);
+    in_ = nullptr;
+    // Read what is left, so the driver never writes into a closed pipe.
+    if (out_) {
+        while (std::fgetc(out_) != EOF) {
+        }
+        std::fclose(out_);
+    }
+    out_ = nullptr;
+    if (pid_ <= 0) return -1;
+    int status = 0;
+    waitpid(pid_, &status, 0);
+    pid_ = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 std::string JsonQuote(const std::string& utf8) {

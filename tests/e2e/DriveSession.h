@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,28 @@ DriveResult RunDrive(const std::vector<std::string>& options, const std::vector<
 // included).
 std::string MsgBoxLine(int style, const std::string& title, const std::string& text,
                        const std::string& pointer = "default", const std::string& disabledJson = "[]");
+
+// The driver as a child process fed a few commands at a time, for tests that
+// look at what it printed (or change the folders on disk) before going on.
+class LiveDrive {
+public:
+    explicit LiveDrive(const std::vector<std::string>& options);
+    ~LiveDrive() { Finish(); }
+    LiveDrive(const LiveDrive&) = delete;
+    LiveDrive& operator=(const LiveDrive&) = delete;
+
+    // Sends the commands, then waits for their output: every line printed
+    // before the echo that closes them.
+    std::vector<std::string> Run(const std::vector<std::string>& commands);
+    // Closes the driver's input and returns its exit status.
+    int Finish();
+
+private:
+    int pid_ = -1;
+    std::FILE* in_ = nullptr;
+    std::FILE* out_ = nullptr;
+    int fences_ = 0;
+};
 
 // JSON string escaping, for building expected lines.
 std::string JsonQuote(const std::string& utf8);
