@@ -16,6 +16,8 @@ QApplication& App() {
     static int argc = 1;
     static char name[] = "app_tests";
     static char* argv[] = {name, nullptr};
+    // The window tests run the real widgets without a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     static QApplication* app = new QApplication(argc, argv);
     return *app;
 }
