@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     zephrane::HostFileSystem fs(zephrane::HostFileSystem::WineDrives());
     zephrane::HostShell shell(zephrane::ChooseProgramFolder(zephrane::HostShell::ExecutableFolder()), fs);
     zephrane::QtDialogs dialogs;
+    dialogs.SetHostPath([&fs](const std::string& path) { return fs.HostPath(path).string(); });
     zephrane::Platform platform{fs, dialogs, shell};
 
     zephrane::FrmMain window(platform);

@@ -39,8 +39,9 @@ void QtDialogs::Yield() {
 
 std::optional<std::string> QtDialogs::BrowseForFolder(const std::string& title,
                                                       const std::string& startFolder) {
-    const QString chosen = QFileDialog::getExistingDirectory(owner_, ToQString(title), ToQString(startFolder),
-                                                             QFileDialog::ShowDirsOnly);
+    const QString start = hostPath_ ? QString::fromStdString(hostPath_(startFolder)) : ToQString(startFolder);
+    const QString chosen =
+        QFileDialog::getExistingDirectory(owner_, ToQString(title), start, QFileDialog::ShowDirsOnly);
     if (chosen.isEmpty()) return std::nullopt;
     return FromQString(QDir::toNativeSeparators(chosen));
 }

@@ -2,6 +2,8 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
+#include <string>
 
 #include "platform/Dialogs.h"
 
@@ -12,6 +14,11 @@ class QtDialogs : public Dialogs {
 public:
     // Message boxes and the folder browser are owned by this window.
     void SetOwner(QWidget* owner) { owner_ = owner; }
+    // Turns a program path ("C:\Games\...") into the host's own path (UTF-8),
+    // so the folder browser can open at the folder a field names.
+    void SetHostPath(std::function<std::string(const std::string&)> hostPath) {
+        hostPath_ = std::move(hostPath);
+    }
 
     void MsgBox(const std::string& text, int style, const std::string& title) override;
     void SetPointer(Pointer pointer) override;
@@ -22,6 +29,7 @@ public:
 
 private:
     QPointer<QWidget> owner_;
+    std::function<std::string(const std::string&)> hostPath_;
     bool hourglass_ = false;
 };
 
