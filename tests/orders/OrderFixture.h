@@ -12,98 +12,16 @@
 #include "platform/Platform.h"
 #include "platform/RecordingDialogs.h"
 #include "platform/RecordingShell.h"
+#include "support/FlotillaLines.h"
 #include "support/TestFiles.h"
 
 namespace zephrane::testing {
 
-using Lines = std::vector<std::string>;
-
-inline std::string Join(std::initializer_list<Lines> parts) {
-    std::string bytes;
-    for (const auto& part : parts) {
-        for (const auto& line : part) bytes += line + "\r\n";
-    }
-    return bytes;
-}
-
 // A flotilla configuration of five flotillas. Flotilla 3 (code 105) has four
 // bases; 070 is shared by flotillas 0, 1 and 3 and 083 by flotillas 3 and 4.
-inline const Lines kHead = {
-    "; Flotillas of the campaign",
-    "[FLOTILLA]",
-    "Flotilla0=101",
-    "NbBases0=1",
-    "Base0_0=070;Kiel",
-    "Date0_0_0=1939",
-    "Month0_0_0=8",
-    "Date0_0_1=1945",
-    "Month0_0_1=12",
-    "DeparturePointLong0_0=1200.5",
-    "DeparturePointLat0_0=5400.25",
-    "Heading0_0=10",
-    "NbUboats0=1",
-    "Uboat0_0=U-1",
-    "Flotilla1=102",
-    "NbBases1=2",
-    "Base1_0=070;Kiel",
-    "Date1_0_0=1939",
-    "Month1_0_0=8",
-    "Date1_0_1=1941",
-    "Month1_0_1=6",
-    "DeparturePointLong1_0=9999",
-    "DeparturePointLat1_0=9999",
-    "Heading1_0=99",
-    "Base1_1=072;Wilhelmshaven",
-    "Date1_1_0=1941",
-    "Month1_1_0=7",
-    "Date1_1_1=1945",
-    "Month1_1_1=5",
-    "DeparturePointLong1_1=800",
-    "DeparturePointLat1_1=5350",
-    "Heading1_1=350",
-    "NbUboats1=0",
-    "Flotilla2=104",
-    "NbBases2=0",
-    "NbUboats2=0",
-    "Flotilla3=105",
-    "Name3=5. U-Flottille",
-};
-
-inline const Lines kFlotilla3Bases = {
-    "NbBases3=4",
-    "Base3_0=070;Kiel",
-    "Date3_0_0=1939",
-    "Month3_0_0=8",
-    "Date3_0_1=1940",
-    "Month3_0_1=6",
-    "DeparturePointLong3_0=7777",
-    "DeparturePointLat3_0=7777",
-    "Heading3_0=77",
-    "Base3_1=080;Lorient",
-    "Date3_1_0=1940",
-    "Month3_1_0=7",
-    "Date3_1_1=1941",
-    "Month3_1_1=12",
-    "DeparturePointLong3_1=-330",
-    "DeparturePointLat3_1=4770",
-    "Heading3_1=270",
-    "Base3_2=081;Brest",
-    "Date3_2_0=1942",
-    "Month3_2_0=1",
-    "Date3_2_1=1944",
-    "Month3_2_1=8",
-    "DeparturePointLong3_2=-450",
-    "DeparturePointLat3_2=4840",
-    "Heading3_2=280",
-    "Base3_3=083;Bergen",
-    "Date3_3_0=1944",
-    "Month3_3_0=9",
-    "Date3_3_1=1945",
-    "Month3_3_1=5",
-    "DeparturePointLong3_3=530",
-    "DeparturePointLat3_3=6040",
-    "Heading3_3=300",
-};
+inline const FlotillaCodes kCodes = {"070", "072", "080", "081", "083", "101", "102", "104", "105"};
+inline const Lines kHead = FlotillaHead(kCodes);
+inline const Lines kFlotilla3Bases = Flotilla3Bases(kCodes);
 
 inline const Lines kNbUboats3 = {"NbUboats3=2"};
 
