@@ -56,11 +56,9 @@ TEST_F(OrderFailures, NextPatrolBeforeTheLastEndedIsRefused) {
     ExpectTree(Snapshot(), before);
 
     // The first day of the month itself is not earlier.
-    const auto accepted =
-        Drive(Then(ServingForm("1942-03-01", 3, 1942, kWilhelmshaven, k5th), {"click btnInitiateUpdate"}));
-    ExpectUnlocked(accepted);
-    EXPECT_EQ(accepted.MessageBoxes(), std::vector<std::string>{});
-    EXPECT_EQ(accepted.With("{\"run\":"), std::vector<std::string>{RunLine()});
+    const auto accepted = Order(ServingForm("1942-03-01", 3, 1942, kWilhelmshaven, k5th));
+    ExpectQuiet(accepted);
+    ExpectInstructionsOpened(accepted);
 }
 
 TEST_F(OrderFailures, MissingFlotillaConfigurationEndsTheOrder) {
@@ -139,8 +137,7 @@ TEST_F(OrderFailures, MalformedBackupStopsTheOrder) {
         SCOPED_TRACE(c.why);
         Write(kBackup, c.backup);
         const Tree before = Snapshot();
-        const auto result = Drive(
-            Then(ServingForm("1942-04-20", 5, 1942, kWilhelmshaven, k5th), {"click btnInitiateUpdate"}));
+        const auto result = Order(ServingForm("1942-04-20", 5, 1942, kWilhelmshaven, k5th));
         ExpectUnlocked(result);
         EXPECT_EQ(result.MessageBoxes(), std::vector<std::string>{OrderBox(
                                              16, "Initiate Update", FlotillaProblem(BackupPath(), c.why))});
@@ -166,8 +163,7 @@ TEST_F(OrderFailures, MalformedLiveFileIsNotBackedUp) {
         SCOPED_TRACE(c.why);
         Write(kLive, c.live);
         const Tree before = Snapshot();
-        const auto result =
-            Drive(Then(TransferForm("1941-01-10", 2, 1941, kBrest, k5th), {"click btnInitiateUpdate"}));
+        const auto result = Order(TransferForm("1941-01-10", 2, 1941, kBrest, k5th));
         ExpectUnlocked(result);
         EXPECT_EQ(result.MessageBoxes(),
                   std::vector<std::string>{OrderBox(16, "Initiate Update", FlotillaProblem(live, c.why))});
@@ -214,8 +210,7 @@ TEST_F(OrderFailures, BrokenCareerFilesStopTheCommissioning) {
             Write(c.file, c.bytes);
         }
         const Tree before = Snapshot();
-        const auto result = Drive(
-            Then(ServingForm("1942-04-20", 5, 1942, kWilhelmshaven, k5th), {"click btnInitiateUpdate"}));
+        const auto result = Order(ServingForm("1942-04-20", 5, 1942, kWilhelmshaven, k5th));
         ExpectUnlocked(result);
         EXPECT_EQ(result.MessageBoxes(),
                   std::vector<std::string>{OrderBox(16, "Initiate Update", c.message)});
@@ -229,9 +224,8 @@ TEST_F(OrderFailures, BrokenCareerFilesStopTheCommissioning) {
 TEST_F(OrderFailures, MissingCommanderFolderStopsTheCommissioning) {
     Write(kBackup, FlotillaCfg());
     const Tree before = Snapshot();
-    const auto result = Drive(
-        Then(Then({"set Text3 C:\\Elsewhere"}, ServingForm("1942-04-20", 5, 1942, kWilhelmshaven, k5th)),
-             {"click btnInitiateUpdate"}));
+    const auto result =
+        Order(Then({"set Text3 C:\\Elsewhere"}, ServingForm("1942-04-20", 5, 1942, kWilhelmshaven, k5th)));
     ExpectUnlocked(result);
     EXPECT_EQ(result.MessageBoxes(), std::vector<std::string>{OrderBox(
                                          16, "Initiate Update",
@@ -262,8 +256,7 @@ TEST_F(OrderFailures, RewritePastTheEndRestoresTheBackup) {
         Write(kCareers0, Careers0());
         if (c.withBackup) Write(kBackup, broken);
         const Tree before = Snapshot();
-        const auto result = Drive(
-            Then(ServingForm("1942-04-20", 5, 1942, kWilhelmshaven, k5th), {"click btnInitiateUpdate"}));
+        const auto result = Order(ServingForm("1942-04-20", 5, 1942, kWilhelmshaven, k5th));
         ExpectUnlocked(result);
         EXPECT_EQ(result.MessageBoxes(),
                   (std::vector<std::string>{
@@ -307,9 +300,7 @@ TEST_F(OrderFailures, LoadoutProblemsStopTheCommissioning) {
         SCOPED_TRACE(c.message);
         Write(kBasic, c.basic);
         const Tree before = Snapshot();
-        const auto result =
-            Drive(Then(Then(c.before, ServingForm("1942-04-20", 5, 1942, kWilhelmshaven, k5th)),
-                       {"click btnInitiateUpdate"}));
+        const auto result = Order(Then(c.before, ServingForm("1942-04-20", 5, 1942, kWilhelmshaven, k5th)));
         ExpectUnlocked(result);
         const auto boxes = result.MessageBoxes();
         ASSERT_FALSE(boxes.empty());

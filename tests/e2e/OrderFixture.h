@@ -238,6 +238,11 @@ protected:
         return RunDrive({"--program-dir", ProgramDir(), "--drive", "C=" + (root.Path() / "c").string()}, all);
     }
 
+    // Fills in the form, then clicks "Initiate Update".
+    DriveResult Order(const std::vector<std::string>& form) const {
+        return Drive(Then(form, {"click btnInitiateUpdate"}));
+    }
+
     // The form of a serving commander's commissioning, up to the click.
     static std::vector<std::string> ServingForm(const std::string& lastEnd, int month, int year, int location,
                                                 int destination) {
@@ -292,6 +297,17 @@ protected:
             }
             EXPECT_TRUE(seen) << button;
         }
+    }
+
+    // An order that went through without a message, every button usable again.
+    static void ExpectQuiet(const DriveResult& result) {
+        ExpectUnlocked(result);
+        EXPECT_EQ(result.MessageBoxes(), std::vector<std::string>{});
+    }
+
+    // Notepad was started on Instructions.txt, once.
+    void ExpectInstructionsOpened(const DriveResult& result) const {
+        EXPECT_EQ(result.With("{\"run\":"), std::vector<std::string>{RunLine()});
     }
 
     // Compares two trees file by file, naming every difference.

@@ -46,6 +46,35 @@ std::string FlotillaWithBlock3(const Lines& block3) {
     return Join({kMarker, kHead, block3, kNbUboats3, kMid, kBases4, kNbUboats4, kBases5, kTail});
 }
 
+// Flotilla 4 after an order at Brest for a patrol in early 1941: the pickup
+// as base 0 from February 1940 to `closeMonth` 1941, Bergen from
+// `bergenMonth` 1941 with its first departure lines.
+Lines Flotilla4AtBrest(const std::string& closeMonth, const std::string& bergenMonth) {
+    return {
+        "NbBases4=2",
+        "Base4_0=753;Brest",
+        "Date4_0_0=1940",
+        "Month4_0_0=2",
+        "Date4_0_1=1941",
+        "Month4_0_1=" + closeMonth,
+        "DeparturePointLong4_0=-450",
+        "DeparturePointLat4_0=4840",
+        "Heading4_0=280",
+        "Base4_1=754;Bergen",
+        "Date4_1_0=1941",
+        "Month4_1_0=" + bergenMonth,
+        "Date4_1_1=1945",
+        "Month4_1_1=5",
+        "DeparturePointLong4_1=530",
+        "DeparturePointLat4_1=6040",
+        "Heading4_1=300",
+    };
+}
+
+std::string FlotillaWithBlock4(const Lines& block4) {
+    return Join({kMarker, kHead, kBases3, kNbUboats3, kMid, block4, kNbUboats4, kBases5, kTail});
+}
+
 Lines ExperiencedChecklist(const std::string& commission, const std::string& days, const std::string& start) {
     return {
         "Experienced Kommandant's Checklist -- Commissioning a new U-Boat on " + commission + " ...",
@@ -171,12 +200,9 @@ Lines NewCommanderChecklist(const NewCommanderValues& v) {
 // backup, which the marked file no longer refreshes.
 TEST_F(Orders, ServingCommanderCommissionsTwiceInARow) {
     const Tree before = Snapshot();
-    auto commands =
-        Then(ServingForm("1942-04-20", 5, 1942, kWilhelmshaven, k5th), {"click btnInitiateUpdate"});
-    const auto first = Drive(commands);
-    ExpectUnlocked(first);
-    EXPECT_EQ(first.MessageBoxes(), std::vector<std::string>{});
-    EXPECT_EQ(first.With("{\"run\":"), std::vector<std::string>{RunLine()});
+    const auto first = Order(ServingForm("1942-04-20", 5, 1942, kWilhelmshaven, k5th));
+    ExpectQuiet(first);
+    ExpectInstructionsOpened(first);
 
     Tree expected = before;
     expected[kLive] = FlotillaWithBlock3(Flotilla3AtWilhelmshaven("1941", "5", "1942", "4", "1942", "5"));
@@ -187,11 +213,9 @@ TEST_F(Orders, ServingCommanderCommissionsTwiceInARow) {
     ExpectTree(Snapshot(), expected);
 
     // Last patrol ended 20 February 1942, next patrol March 1942.
-    commands = Then(ServingForm("1942-02-20", 3, 1942, kWilhelmshaven, k5th), {"click btnInitiateUpdate"});
-    const auto second = Drive(commands);
-    ExpectUnlocked(second);
-    EXPECT_EQ(second.MessageBoxes(), std::vector<std::string>{});
-    EXPECT_EQ(second.With("{\"run\":"), std::vector<std::string>{RunLine()});
+    const auto second = Order(ServingForm("1942-02-20", 3, 1942, kWilhelmshaven, k5th));
+    ExpectQuiet(second);
+    ExpectInstructionsOpened(second);
     expected[kLive] = FlotillaWithBlock3(Flotilla3AtWilhelmshaven("1941", "3", "1942", "2", "1942", "3"));
     expected[kInstructions] = Instructions(ExperiencedChecklist("27-Feb-1942", "9", "01-Mar-1942"));
     ExpectTree(Snapshot(), expected);
@@ -199,11 +223,9 @@ TEST_F(Orders, ServingCommanderCommissionsTwiceInARow) {
 
 TEST_F(Orders, NewCommanderStartsACareer) {
     const Tree before = Snapshot();
-    const auto result =
-        Drive(Then(NewCommanderForm(5, 1942, kWilhelmshaven, k5th), {"click btnInitiateUpdate"}));
-    ExpectUnlocked(result);
-    EXPECT_EQ(result.MessageBoxes(), std::vector<std::string>{});
-    EXPECT_EQ(result.With("{\"run\":"), std::vector<std::string>{RunLine()});
+    const auto result = Order(NewCommanderForm(5, 1942, kWilhelmshaven, k5th));
+    ExpectQuiet(result);
+    ExpectInstructionsOpened(result);
 
     Tree expected = before;
     expected[kLive] = FlotillaWithBlock3(Flotilla3AtWilhelmshaven("1941", "5", "1942", "5", "1942", "6"));
@@ -220,40 +242,12 @@ TEST_F(Orders, NewCommanderStartsACareer) {
 TEST_F(Orders, TransferToAFlotillaThatOpensLater) {
     Write(kBackup, "stale backup\r\n");
     const Tree before = Snapshot();
-    const auto result =
-        Drive(Then(TransferForm("1940-12-20", 1, 1941, kBrest, k7th), {"click btnInitiateUpdate"}));
-    ExpectUnlocked(result);
-    EXPECT_EQ(result.MessageBoxes(), std::vector<std::string>{});
-    EXPECT_EQ(result.With("{\"run\":"), std::vector<std::string>{RunLine()});
+    const auto result = Order(TransferForm("1940-12-20", 1, 1941, kBrest, k7th));
+    ExpectQuiet(result);
+    ExpectInstructionsOpened(result);
 
     Tree expected = before;
-    expected[kLive] = Join({kMarker,
-                            kHead,
-                            kBases3,
-                            kNbUboats3,
-                            kMid,
-                            {
-                                "NbBases4=2",
-                                "Base4_0=753;Brest",
-                                "Date4_0_0=1940",
-                                "Month4_0_0=2",
-                                "Date4_0_1=1941",
-                                "Month4_0_1=1",
-                                "DeparturePointLong4_0=-450",
-                                "DeparturePointLat4_0=4840",
-                                "Heading4_0=280",
-                                "Base4_1=754;Bergen",
-                                "Date4_1_0=1941",
-                                "Month4_1_0=2",
-                                "Date4_1_1=1945",
-                                "Month4_1_1=5",
-                                "DeparturePointLong4_1=530",
-                                "DeparturePointLat4_1=6040",
-                                "Heading4_1=300",
-                            },
-                            kNbUboats4,
-                            kBases5,
-                            kTail});
+    expected[kLive] = FlotillaWithBlock4(Flotilla4AtBrest("1", "2"));
     expected[kBackup] = FlotillaCfg();
     expected[kInstructions] = Instructions(
         TransferChecklist("43", "7. U-Flottille", "Brest", "01-Feb-1941", "Bergen", "01-Mar-1941"));
@@ -283,10 +277,8 @@ const Lines kBlock5AtLaSpezia = {
 // no flotilla's base: the pickup gets no departure lines.
 TEST_F(Orders, TransferToABaseWithoutName) {
     const Tree before = Snapshot();
-    const auto result =
-        Drive(Then(TransferForm("1943-06-10", 7, 1943, kLaSpezia, k9th), {"click btnInitiateUpdate"}));
-    ExpectUnlocked(result);
-    EXPECT_EQ(result.MessageBoxes(), std::vector<std::string>{});
+    const auto result = Order(TransferForm("1943-06-10", 7, 1943, kLaSpezia, k9th));
+    ExpectQuiet(result);
 
     Tree expected = before;
     expected[kLive] =
@@ -308,12 +300,10 @@ TEST_F(Orders, CommissioningAtTheHomePortRestoresTheConfiguration) {
     Write("c/Careers/Hans Kurz/Careers_0.xxx", "stale\r\n");
     Write(kInstructions, std::string(4000, 'x'));
     const Tree before = Snapshot();
-    const auto result =
-        Drive(Then(Then(ServingForm("1942-04-20", 5, 1942, kKiel, k5th), {"click btnInitiateUpdate"}),
-                   {"state bSameLocation"}));
-    ExpectUnlocked(result);
-    EXPECT_EQ(result.MessageBoxes(), std::vector<std::string>{});
-    EXPECT_EQ(result.With("{\"run\":"), std::vector<std::string>{RunLine()});
+    const auto result = Drive(Then(ServingForm("1942-04-20", 5, 1942, kKiel, k5th),
+                                   {"click btnInitiateUpdate", "state bSameLocation"}));
+    ExpectQuiet(result);
+    ExpectInstructionsOpened(result);
     EXPECT_EQ(result.First("\"state\""), R"({"state":"bSameLocation","value":false})");
 
     Tree expected = before;
@@ -349,10 +339,8 @@ TEST_F(Orders, CommissioningAtTheHomePortRestoresTheConfiguration) {
     ExpectTree(Snapshot(), expected);
 
     // The next order finds no backup and makes one of the restored file.
-    const auto next =
-        Drive(Then(TransferForm("1943-06-10", 7, 1943, kLaSpezia, k9th), {"click btnInitiateUpdate"}));
-    ExpectUnlocked(next);
-    EXPECT_EQ(next.MessageBoxes(), std::vector<std::string>{});
+    const auto next = Order(TransferForm("1943-06-10", 7, 1943, kLaSpezia, k9th));
+    ExpectQuiet(next);
     const Tree after = Snapshot();
     ASSERT_TRUE(after.count(kBackup));
     EXPECT_EQ(after.at(kBackup), original);
@@ -366,10 +354,8 @@ TEST_F(Orders, MarkedConfigurationWithoutBackupBecomesTheBackup) {
         Join({kMarker, kHead, kBases3, kNbUboats3, kMid, kBases4, kNbUboats4, kBases5, kTail});
     Write(kLive, marked);
     const Tree before = Snapshot();
-    const auto result =
-        Drive(Then(TransferForm("1943-06-10", 7, 1943, kLaSpezia, k9th), {"click btnInitiateUpdate"}));
-    ExpectUnlocked(result);
-    EXPECT_EQ(result.MessageBoxes(), std::vector<std::string>{});
+    const auto result = Order(TransferForm("1943-06-10", 7, 1943, kLaSpezia, k9th));
+    ExpectQuiet(result);
     Tree expected = before;
     expected[kBackup] = marked;
     expected[kLive] = Join(
@@ -383,38 +369,11 @@ TEST_F(Orders, MarkedConfigurationWithoutBackupBecomesTheBackup) {
 // January: commissioned in January, sails in February, enters in March.
 TEST_F(Orders, NewCommanderForAFlotillaThatOpensLater) {
     const Tree before = Snapshot();
-    const auto result = Drive(Then(NewCommanderForm(1, 1941, kBrest, k7th), {"click btnInitiateUpdate"}));
-    ExpectUnlocked(result);
-    EXPECT_EQ(result.MessageBoxes(), std::vector<std::string>{});
+    const auto result = Order(NewCommanderForm(1, 1941, kBrest, k7th));
+    ExpectQuiet(result);
 
     Tree expected = before;
-    expected[kLive] = Join({kMarker,
-                            kHead,
-                            kBases3,
-                            kNbUboats3,
-                            kMid,
-                            {
-                                "NbBases4=2",
-                                "Base4_0=753;Brest",
-                                "Date4_0_0=1940",
-                                "Month4_0_0=2",
-                                "Date4_0_1=1941",
-                                "Month4_0_1=2",
-                                "DeparturePointLong4_0=-450",
-                                "DeparturePointLat4_0=4840",
-                                "Heading4_0=280",
-                                "Base4_1=754;Bergen",
-                                "Date4_1_0=1941",
-                                "Month4_1_0=3",
-                                "Date4_1_1=1945",
-                                "Month4_1_1=5",
-                                "DeparturePointLong4_1=530",
-                                "DeparturePointLat4_1=6040",
-                                "Heading4_1=300",
-                            },
-                            kNbUboats4,
-                            kBases5,
-                            kTail});
+    expected[kLive] = FlotillaWithBlock4(Flotilla4AtBrest("2", "3"));
     expected[kBackup] = FlotillaCfg();
     expected[kInstructions] =
         Instructions(NewCommanderChecklist({"01-Oct-1940", "01-Jan-1941", "7. U-Flottille", "1941", "1",
