@@ -51,6 +51,16 @@ private:
     int fences_ = 0;
 };
 
+// The ten buttons an order or a patch run locks, as `show` names them.
+inline const std::vector<std::string> kLockedButtons = {
+    "Command1",       "Command2",          "btnFixRenown 0", "btnFixRenown 1", "btnFixRenown 2",
+    "btnFixRenown 3", "btnInitiateUpdate", "cmdReset",       "btnExit",        "Command3"};
+
+// The same buttons as a message box line lists them disabled.
+inline const std::string kLockedButtonsJson =
+    R"(["Command1","Command2","btnFixRenown 0","btnFixRenown 1","btnFixRenown 2","btnFixRenown 3",)"
+    R"("btnInitiateUpdate","cmdReset","btnExit","Command3"])";
+
 // JSON string escaping, for building expected lines.
 std::string JsonQuote(const std::string& utf8);
 

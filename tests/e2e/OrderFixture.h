@@ -190,11 +190,6 @@ inline std::string Instructions(const Lines& body) {
     return Join({{"================", "  INSTRUCTIONS", "================", ""}, body});
 }
 
-// The buttons an order locks, in the order the driver lists them.
-inline const std::string kAllButtons =
-    R"(["Command1","Command2","btnFixRenown 0","btnFixRenown 1","btnFixRenown 2","btnFixRenown 3",)"
-    R"("btnInitiateUpdate","cmdReset","btnExit","Command3"])";
-
 class OrderE2E : public ::testing::Test {
 protected:
     OrderE2E() {
@@ -234,7 +229,7 @@ protected:
     DriveResult Drive(const std::vector<std::string>& commands) const {
         std::vector<std::string> all{"start"};
         all.insert(all.end(), commands.begin(), commands.end());
-        for (const auto& button : kButtonNames) all.push_back("show " + button);
+        for (const auto& button : kLockedButtons) all.push_back("show " + button);
         return RunDrive({"--program-dir", ProgramDir(), "--drive", "C=" + (root.Path() / "c").string()}, all);
     }
 
@@ -277,13 +272,13 @@ protected:
 
     // A message box shown during an order: hourglass, every button locked.
     static std::string OrderBox(int style, const std::string& title, const std::string& text) {
-        return MsgBoxLine(style, title, text, "hourglass", kAllButtons);
+        return MsgBoxLine(style, title, text, "hourglass", kLockedButtonsJson);
     }
 
     // After the run every button is usable again.
     static void ExpectUnlocked(const DriveResult& result) {
         ASSERT_EQ(result.exitCode, 0);
-        for (const auto& button : kButtonNames) {
+        for (const auto& button : kLockedButtons) {
             const auto space = button.find(' ');
             const std::string prefix = space == std::string::npos
                                            ? "{\"control\":\"" + button + "\","
@@ -324,10 +319,6 @@ protected:
             if (!expected.count(path)) ADD_FAILURE() << "unexpected file " << path << ":\n" << bytes;
         }
     }
-
-    static inline const std::vector<std::string> kButtonNames = {
-        "Command1",       "Command2",          "btnFixRenown 0", "btnFixRenown 1", "btnFixRenown 2",
-        "btnFixRenown 3", "btnInitiateUpdate", "cmdReset",       "btnExit",        "Command3"};
 
     TempDir root;
 };

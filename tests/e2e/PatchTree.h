@@ -13,18 +13,9 @@
 
 namespace zephrane::testing {
 
-// The buttons a patch run locks, as the driver lists them.
-inline const std::string kRunDisabled =
-    R"(["Command1","Command2","btnFixRenown 0","btnFixRenown 1","btnFixRenown 2","btnFixRenown 3",)"
-    R"("btnInitiateUpdate","cmdReset","btnExit","Command3"])";
-
-inline const std::vector<std::string> kRunButtons = {
-    "Command1",       "Command2",          "btnFixRenown 0", "btnFixRenown 1", "btnFixRenown 2",
-    "btnFixRenown 3", "btnInitiateUpdate", "cmdReset",       "btnExit",        "Command3"};
-
 // A message box shown while a patch run holds the window.
 inline std::string RunMsgBox(int style, const std::string& title, const std::string& text) {
-    return MsgBoxLine(style, title, text, "hourglass", kRunDisabled);
+    return MsgBoxLine(style, title, text, "hourglass", kLockedButtonsJson);
 }
 
 // The message that reports a file left as it was.
@@ -118,7 +109,7 @@ inline std::vector<std::string> CounterLines(int checked, int found, int process
 
 inline std::vector<std::string> ShowButtons(const std::string& name = "") {
     std::vector<std::string> commands;
-    for (const auto& button : kRunButtons) commands.push_back("show " + button);
+    for (const auto& button : kLockedButtons) commands.push_back("show " + button);
     return Fenced(name, commands);
 }
 
@@ -142,7 +133,7 @@ inline std::vector<std::string> Section(const DriveResult& result, const std::st
     return Section(result.lines, name);
 }
 
-// How many of the shown buttons are enabled; all of kRunButtons after a run.
+// How many of the shown buttons are enabled; all of kLockedButtons after a run.
 inline std::size_t EnabledButtons(const std::vector<std::string>& shown) {
     std::size_t enabled = 0;
     for (const auto& line : shown) {

@@ -189,8 +189,8 @@ struct Installation {
 void ExpectRunEnded(const Installation& inst, const Lines& clickOutput, const Lines& messages,
                     const Lines& buttons) {
     EXPECT_EQ(clickOutput, messages);
-    EXPECT_EQ(buttons.size(), kRunButtons.size());
-    EXPECT_EQ(EnabledButtons(buttons), kRunButtons.size());
+    EXPECT_EQ(buttons.size(), kLockedButtons.size());
+    EXPECT_EQ(EnabledButtons(buttons), kLockedButtons.size());
     EXPECT_EQ(inst.tree.TempFiles(), Lines{});
 }
 

@@ -138,12 +138,9 @@ TEST(SampleRun, EveryOrderAndEveryPatchGoesThroughOnTheSample) {
     const char* titles[] = {"Increate Renown", "Reset Renown", "Add XXI to 33. U-Flottille",
                             "Orv U-Boat Availability"};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(
-            Matching(patches[i], "\"msgbox\""),
-            std::vector<std::string>{MsgBoxLine(0, titles[i], "Update Complete.", "hourglass",
-                                                R"(["Command1","Command2","btnFixRenown 0",)"
-                                                R"("btnFixRenown 1","btnFixRenown 2","btnFixRenown 3",)"
-                                                R"("btnInitiateUpdate","cmdReset","btnExit","Command3"])")});
+        EXPECT_EQ(Matching(patches[i], "\"msgbox\""),
+                  std::vector<std::string>{
+                      MsgBoxLine(0, titles[i], "Update Complete.", "hourglass", kLockedButtonsJson)});
     }
 
     // The only message of the whole session is the reset's report.
