@@ -2,8 +2,7 @@
 
 #include <filesystem>
 
-#include "e2e/DriveSession.h"
-#include "support/TestFiles.h"
+#include "e2e/ControlLines.h"
 
 namespace zephrane::testing {
 namespace {
@@ -11,56 +10,16 @@ namespace {
 const char* const kGameMessage = "This does not appear to the a SilentHunterIII Directory.";
 const char* const kCommanderMessage = "This does not appear to the a SH3 Commander Directory.";
 
-std::string StateLine(const std::string& name, const std::string& value) {
-    return "{\"state\":\"" + name + "\",\"value\":" + JsonQuote(value) + "}";
-}
-
 std::string StateRaw(const std::string& name, const std::string& json) {
     return "{\"state\":\"" + name + "\",\"value\":" + json + "}";
-}
-
-std::string Texts(const std::vector<std::string>& texts) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < texts.size(); ++i) out += (i ? "," : "") + JsonQuote(texts[i]);
-    return out + "]";
-}
-
-std::string FieldLine(const std::string& name, const std::string& text) {
-    return "{\"control\":\"" + name + "\",\"text\":" + JsonQuote(text) +
-           ",\"enabled\":true,\"backcolor\":\"#FFFFFF\"}";
-}
-
-// A list without item data, as the folder fields fill them.
-std::string ListLine(const std::string& name, const std::vector<std::string>& items, int selected = -1) {
-    std::string data = "[";
-    for (std::size_t i = 0; i < items.size(); ++i) data += i ? ",null" : "null";
-    data += "]";
-    return "{\"control\":\"" + name + "\",\"text\":" + JsonQuote(selected >= 0 ? items[selected] : "") +
-           ",\"enabled\":true,\"backcolor\":\"#FFFFFF\",\"items\":" + Texts(items) + ",\"data\":" + data +
-           ",\"selected\":" + std::to_string(selected) + "}";
 }
 
 std::string BrowseLine(const std::string& title, const std::string& start) {
     return "{\"browse\":{\"title\":" + JsonQuote(title) + ",\"start\":" + JsonQuote(start) + "}}";
 }
 
-std::string Echo(const std::string& text) {
-    return "{\"echo\":" + JsonQuote(text) + "}";
-}
-
 std::string InfoBox(const char* text) {
     return MsgBoxLine(64, "Select Driectory", text);
-}
-
-// Settings that switch the start-up warning off and name no folder.
-void NoWarning(const TempDir& root) {
-    root.Write("program/Control.txt", Crlf({" 1 ", "", "", ""}));
-}
-
-std::vector<std::string> Options(const TempDir& root) {
-    return {"--program-dir", (root.Path() / "program").string(),
-            "--drive",       "C=" + (root.Path() / "c").string(),
-            "--documents",   "C:\\Docs"};
 }
 
 TEST(FolderFields, ChangeButtonsAndTheFolderChecks) {

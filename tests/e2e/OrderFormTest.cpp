@@ -1,54 +1,21 @@
 #include <gtest/gtest.h>
 
-#include "e2e/DriveSession.h"
-#include "support/TestFiles.h"
+#include "e2e/ControlLines.h"
 
 namespace zephrane::testing {
 namespace {
 
-const char* const kWhite = "#FFFFFF";
-const char* const kGrey = "#D4D0C8";
-
-std::string Colour(bool enabled) {
-    return enabled ? kWhite : kGrey;
-}
-
-std::string Bool(bool value) {
-    return value ? "true" : "false";
-}
-
-std::string Texts(const std::vector<std::string>& texts) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < texts.size(); ++i) out += (i ? "," : "") + JsonQuote(texts[i]);
-    return out + "]";
-}
-
-std::string EmptyListLine(const std::string& name, bool enabled) {
-    return "{\"control\":\"" + name + "\",\"text\":\"\",\"enabled\":" + Bool(enabled) + ",\"backcolor\":\"" +
-           Colour(enabled) + "\",\"items\":[],\"data\":[],\"selected\":-1}";
-}
-
 std::string TypesLine(const std::vector<std::string>& items, int selected = -1, bool enabled = true) {
-    std::string data = "[";
-    for (std::size_t i = 0; i < items.size(); ++i) data += i ? ",null" : "null";
-    return "{\"control\":\"cboUBoatType\",\"text\":" + JsonQuote(selected >= 0 ? items[selected] : "") +
-           ",\"enabled\":" + Bool(enabled) + ",\"backcolor\":\"" + Colour(enabled) +
-           "\",\"items\":" + Texts(items) + ",\"data\":" + data +
-           "],\"selected\":" + std::to_string(selected) + "}";
+    return ListLine("cboUBoatType", items, selected, enabled);
 }
 
 std::string NumberLine(const std::string& text, bool enabled = true) {
-    return "{\"control\":\"txtUBoatNumber\",\"text\":" + JsonQuote(text) + ",\"enabled\":" + Bool(enabled) +
-           ",\"backcolor\":\"" + Colour(enabled) + "\"}";
+    return FieldLine("txtUBoatNumber", text, enabled);
 }
 
 std::string EndDateLine(const std::string& date, bool enabled) {
-    return "{\"control\":\"ssEndDate\",\"date\":\"" + date + "\",\"enabled\":" + Bool(enabled) +
-           ",\"backcolor\":\"" + Colour(enabled) + "\"}";
-}
-
-std::string Echo(const std::string& text) {
-    return "{\"echo\":" + JsonQuote(text) + "}";
+    return "{\"control\":\"ssEndDate\",\"date\":\"" + date + "\",\"enabled\":" + JsonBool(enabled) +
+           ",\"backcolor\":\"" + BackColour(enabled) + "\"}";
 }
 
 struct FormState {
@@ -64,25 +31,15 @@ const std::vector<std::string> kShowForm = {"show Label6",       "show chkNew", 
 
 std::vector<std::string> FormLines(const FormState& s) {
     return {
-        "{\"control\":\"Label6\",\"caption\":" + JsonQuote(s.label6) + ",\"enabled\":true}",
+        Caption("Label6", s.label6),
         "{\"control\":\"chkNew\",\"caption\":\"New Kommandant; or\",\"value\":" + std::to_string(s.chkNew) +
-            ",\"enabled\":" + Bool(s.chkNewEnabled) + ",\"backcolor\":\"" + Colour(s.chkNewEnabled) + "\"}",
-        EmptyListLine("cboKommandant", s.commanderFieldsEnabled),
-        EmptyListLine("cboUBoatType", s.commanderFieldsEnabled),
+            ",\"enabled\":" + JsonBool(s.chkNewEnabled) + ",\"backcolor\":\"" + BackColour(s.chkNewEnabled) +
+            "\"}",
+        ListLine("cboKommandant", {}, -1, s.commanderFieldsEnabled),
+        ListLine("cboUBoatType", {}, -1, s.commanderFieldsEnabled),
         NumberLine("", s.commanderFieldsEnabled),
         EndDateLine("1939-08-01", s.endDateEnabled),
     };
-}
-
-// Settings that switch the start-up warning off and name no folder.
-void NoWarning(const TempDir& root) {
-    root.Write("program/Control.txt", Crlf({" 1 ", "", "", ""}));
-}
-
-std::vector<std::string> Options(const TempDir& root) {
-    return {"--program-dir", (root.Path() / "program").string(),
-            "--drive",       "C=" + (root.Path() / "c").string(),
-            "--documents",   "C:\\Docs"};
 }
 
 TEST(OrderForm, KindOfOrderAndNewCommanderSetTheFieldsStates) {
@@ -120,12 +77,11 @@ TEST(OrderForm, KindOfOrderAndNewCommanderSetTheFieldsStates) {
     // The lists of the next patrol and the places are never disabled.
     commands.insert(commands.end(), {"click Option1 1", "show Option1 0", "show Option1 1",
                                      "show cboLocation", "show cboDestination"});
-    expected.insert(expected.end(),
-                    {"{\"control\":\"Option1\",\"index\":0,\"caption\":\"Commissioning New "
-                     "U-Boat\",\"value\":false,\"enabled\":true}",
-                     "{\"control\":\"Option1\",\"index\":1,\"caption\":\"Transfer Between "
-                     "U-Flottillen\",\"value\":true,\"enabled\":true}",
-                     EmptyListLine("cboLocation", true), EmptyListLine("cboDestination", true)});
+    expected.insert(expected.end(), {"{\"control\":\"Option1\",\"index\":0,\"caption\":\"Commissioning New "
+                                     "U-Boat\",\"value\":false,\"enabled\":true}",
+                                     "{\"control\":\"Option1\",\"index\":1,\"caption\":\"Transfer Between "
+                                     "U-Flottillen\",\"value\":true,\"enabled\":true}",
+                                     ListLine("cboLocation", {}), ListLine("cboDestination", {})});
     const auto result = RunDrive(Options(root), commands);
     ASSERT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.lines, expected);
@@ -174,9 +130,7 @@ namespace {
 std::string MonthLine(int selected) {
     const std::vector<std::string> months = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    return "{\"control\":\"cboMonth\",\"text\":" + JsonQuote(selected >= 0 ? months[selected] : "") +
-           ",\"enabled\":true,\"backcolor\":\"#FFFFFF\",\"items\":" + Texts(months) +
-           ",\"data\":[1,2,3,4,5,6,7,8,9,10,11,12],\"selected\":" + std::to_string(selected) + "}";
+    return ListLine("cboMonth", months, selected, true, "[1,2,3,4,5,6,7,8,9,10,11,12]");
 }
 
 // Dates in the file that the program corrects, one section that is no

@@ -2,8 +2,7 @@
 
 #include <filesystem>
 
-#include "e2e/DriveSession.h"
-#include "support/TestFiles.h"
+#include "e2e/ControlLines.h"
 
 namespace zephrane::testing {
 namespace {
@@ -29,10 +28,6 @@ std::vector<std::string> Options(const TempDir& root, const std::string& drives)
         options.push_back(std::string(1, letter) + "=" + (root.Path() / std::string(1, lower)).string());
     }
     return options;
-}
-
-std::string StateLine(const std::string& name, const std::string& value) {
-    return "{\"state\":\"" + name + "\",\"value\":" + JsonQuote(value) + "}";
 }
 
 int WarningWindows(const DriveResult& result) {
@@ -326,17 +321,9 @@ TEST(Startup, TickedThenUntickedKeepsTheWarning) {
 namespace zephrane::testing {
 namespace {
 
-std::string Caption(const std::string& name, const std::string& caption) {
-    return "{\"control\":\"" + name + "\",\"caption\":" + JsonQuote(caption) + ",\"enabled\":true}";
-}
-
 std::string Member(const std::string& name, int index, const std::string& caption, const std::string& value) {
     return "{\"control\":\"" + name + "\",\"index\":" + std::to_string(index) +
            ",\"caption\":" + JsonQuote(caption) + value + ",\"enabled\":true}";
-}
-
-std::string EmptyField(const std::string& name) {
-    return "{\"control\":\"" + name + "\",\"text\":\"\",\"enabled\":true,\"backcolor\":\"#FFFFFF\"}";
 }
 
 std::string EmptyList(const std::string& name, const std::string& items = "[]",
@@ -352,13 +339,13 @@ TEST(Startup, OpensTheMainWindowWithEveryControlAsLaidOut) {
     const std::vector<std::pair<std::string, std::string>> controls = {
         {"Image1", "{\"control\":\"Image1\",\"width\":525,\"height\":100}"},
         {"Label1", Caption("Label1", "SilentHunterIII Home Directory")},
-        {"Text1", EmptyField("Text1")},
+        {"Text1", FieldLine("Text1", "")},
         {"Command1", Caption("Command1", "Change")},
         {"Label2", Caption("Label2", "SH3 Commander Home Directory")},
-        {"Text2", EmptyField("Text2")},
+        {"Text2", FieldLine("Text2", "")},
         {"Command2", Caption("Command2", "Change")},
         {"Label15", Caption("Label15", "SilentHunterIII Careers Path")},
-        {"Text3", EmptyField("Text3")},
+        {"Text3", FieldLine("Text3", "")},
         {"Command3", Caption("Command3", "Change")},
         {"Line1", "{\"control\":\"Line1\",\"enabled\":true}"},
         {"btnFixRenown 0", Member("btnFixRenown", 0, "Increase Starting Renown to 25,000", "")},
@@ -396,7 +383,7 @@ TEST(Startup, OpensTheMainWindowWithEveryControlAsLaidOut) {
         {"cboDestination", EmptyList("cboDestination")},
         {"btnInitiateUpdate", Caption("btnInitiateUpdate", "Initiate Update")},
         {"Label13", Caption("Label13", "U-Boat Number")},
-        {"txtUBoatNumber", EmptyField("txtUBoatNumber")},
+        {"txtUBoatNumber", FieldLine("txtUBoatNumber", "")},
         {"Label14", Caption("Label14", "U-Boat Type")},
         {"cboUBoatType", EmptyList("cboUBoatType")},
         {"Label12", Caption("Label12", "Kaleun's Name")},
