@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "e2e/DriveSession.h"
+#include "support/Checklists.h"
 #include "support/FlotillaLines.h"
 #include "support/TestFiles.h"
 
@@ -184,10 +185,6 @@ inline std::string Careers0After() {
                   "RadarWarningReceiverUpg=1", "Decoy_LauncherUpg=1", "SnorkelUpg=-1", "SonarCoatingsUpg=-1",
                   "RadarCoatingsUpg=-1", "ALB=2", "TAR=0"},
                  kCareers0Tail});
-}
-
-inline std::string Instructions(const Lines& body) {
-    return Join({{"================", "  INSTRUCTIONS", "================", ""}, body});
 }
 
 class OrderE2E : public ::testing::Test {

@@ -75,126 +75,6 @@ std::string FlotillaWithBlock4(const Lines& block4) {
     return Join({kMarker, kHead, kBases3, kNbUboats3, kMid, block4, kNbUboats4, kBases5, kTail});
 }
 
-Lines ExperiencedChecklist(const std::string& commission, const std::string& days, const std::string& start) {
-    return {
-        "Experienced Kommandant's Checklist -- Commissioning a new U-Boat on " + commission + " ...",
-        "",
-        "   Start SH3 Commander",
-        "   Select 'SH3 Options'",
-        "   Select 'Career Settings'",
-        "   In 'Set Number of days spent in base to:', set the value to " + days,
-        "   Press the 'Apply' button",
-        "   Press the 'OK' button",
-        "",
-        "   On the SH3 Commander main form ...",
-        "      Select your Kaleun's name from the list -- Hans Kurz",
-        "      The 'Number' entry should say U-123",
-        "      The 'Type' entry should say Type VIIC",
-        "      For 'Grid', enter the patrol grid assigned by your Flottillenchef,",
-        "         or a grid near your destination if no PZ assigned",
-        "   From SH3 Commander, start the simulation.",
-        "",
-        "   In SH3, select 'CAREER'",
-        "   Select your Kaleun name if not already selected, and press 'Accept'",
-        "   Select 'Saved Career'",
-        "   Load last saved game.  This should take you to the Briefing Room",
-        "",
-        "   You should receive a message that your base has changed to Wilhelmshaven",
-        "",
-        "   Make sure the U-Boat Type is as assigned in your orders",
-        "   Add the latest equipment available for your U-Boat Type",
-        "   Assign additional crew to your U-Boat, if necessary",
-        "   Once configuration of your U-Boat is complete, start your patrol",
-        "",
-        "   Your patrol should start from Wilhelmshaven",
-        "   The date should be on or about " + start + " depending on equipment upgrades",
-        "   You should receive a message that your base has changed to Brest",
-        "   Whether you receive this message or not, you can enter Brest on or after " + start,
-        "",
-        "",
-    };
-}
-
-Lines TransferChecklist(const std::string& days, const std::string& destination, const std::string& from,
-                        const std::string& start, const std::string& base, const std::string& enter) {
-    return {
-        "Kommandant's Checklist -- Inter-Flottille Transfer ...",
-        "",
-        "   Start SH3 Commander",
-        "   Select your Kaleun's name",
-        "   Select 'SH3 Options'",
-        "   Select 'Career Settings'",
-        "   In 'Set Number of days spent in base to:', set the value to " + days,
-        "   Press the 'Apply' button",
-        "   Press the 'OK' button",
-        "",
-        "   On the SH3 Commander main form, enter the patrol grid assigned by your Flottillenchef, ",
-        "      or a grid near your destination if no PZ assigned.",
-        "   From SH3 Commander, start the simulation.",
-        "",
-        "   In SH3, select 'CAREER'",
-        "   Select your Kaleun name if not already selected, and press 'Accept'",
-        "   Select 'Saved Career'",
-        "   Load last saved game.  This should take you to the Briefing Room",
-        "   Select the phone on the desk",
-        "   Request transfer to the '" + destination + "'",
-        "",
-        "   Once the transfer is complete, start your patrol",
-        "",
-        "   Your patrol should start from " + from,
-        "   The date should be on or about " + start + " depending on equipment upgrades",
-        "   You should receive a message that your base has changed to " + base,
-        "   Whether you receive this message or not, you can enter " + base + " on or after " + enter,
-    };
-}
-
-// Values of a new commander's checklist, in the order they appear.
-struct NewCommanderValues {
-    std::string commissionLessThree, commission, destination, year, month, from, start, monthLater, base;
-};
-
-Lines NewCommanderChecklist(const NewCommanderValues& v) {
-    return {
-        "New Kommandant's Checklist -- Starting a new career with U-Boat commissioning on " +
-            v.commissionLessThree,
-        "                              and beginning Combat Patrol on or about " + v.commission + "...",
-        "",
-        "   Start SH3 Commander",
-        "   In the main SH3 Commander application window, select 'New Career'",
-        "      Enter your Kommandant's Name",
-        "      For 'Flotilla' select '" + v.destination + "'",
-        "      For 'Year', enter '" + v.year + "'",
-        "      For 'Month', enter '" + v.month + "'",
-        "      For 'Type' enter the U-Boat Type assigned in your orders",
-        "      For 'Number', enter the U-Boat number assigned in your orders",
-        "      For 'Grid', enter the grid assigned by your new Flottillenchef,",
-        "         or a grid near your destination if no PZ assigned",
-        "   From SH3 Commander, start the simulation.",
-        "",
-        "   In SH3, select 'CAREER'",
-        "   Select your Kaleun name if not already selected, and press 'Accept'",
-        "   Select 'New Career'",
-        "   In the careers window ...",
-        "      Select the year '" + v.year + "'",
-        "      Select the Flotilla '" + v.destination + "' regardless of what is displayed above it.",
-        "      Select 'Start'",
-        "   This should take you to the Briefing Room",
-        "   Make sure the U-Boat Type is as assigned in your orders",
-        "   Add the latest equipment available for your U-Boat Type",
-        "   Assign additional crew to your U-Boat, if necessary",
-        "   Once configuration of your U-Boat is complete, start your patrol",
-        "",
-        "   Your patrol should start from " + v.from,
-        "   The date should be on or about " + v.start + " depending on equipment upgrades",
-        "   Remain at sea at least until " + v.monthLater,
-        "   You should receive a message on " + v.monthLater + " that your base has changed to " + v.base,
-        "   Whether you receive this message or not, you can enter " + v.base + " on or after " +
-            v.monthLater,
-        "",
-        "",
-    };
-}
-
 // The worked example: flotilla 3 (905), k = 2, start 1 May 1942, pickup
 // Wilhelmshaven. A second order in the same session starts again from the
 // backup, which the marked file no longer refreshes.
@@ -209,7 +89,8 @@ TEST_F(Orders, ServingCommanderCommissionsTwiceInARow) {
     expected[kBackup] = FlotillaCfg();
     expected[kPatrols0] = Patrols0After("751");
     expected[kCareers0] = Careers0After();
-    expected[kInstructions] = Instructions(ExperiencedChecklist("27-Apr-1942", "11", "01-May-1942"));
+    expected[kInstructions] = Instructions(ExperiencedChecklist(
+        {"27-Apr-1942", "11", "Wilhelmshaven", "Wilhelmshaven", "01-May-1942", "Brest"}));
     ExpectTree(Snapshot(), expected);
 
     // Last patrol ended 20 February 1942, next patrol March 1942.
@@ -217,7 +98,8 @@ TEST_F(Orders, ServingCommanderCommissionsTwiceInARow) {
     ExpectQuiet(second);
     ExpectInstructionsOpened(second);
     expected[kLive] = FlotillaWithBlock3(Flotilla3AtWilhelmshaven("1941", "3", "1942", "2", "1942", "3"));
-    expected[kInstructions] = Instructions(ExperiencedChecklist("27-Feb-1942", "9", "01-Mar-1942"));
+    expected[kInstructions] = Instructions(
+        ExperiencedChecklist({"27-Feb-1942", "9", "Wilhelmshaven", "Wilhelmshaven", "01-Mar-1942", "Brest"}));
     ExpectTree(Snapshot(), expected);
 }
 
@@ -313,29 +195,7 @@ TEST_F(Orders, CommissioningAtTheHomePortRestoresTheConfiguration) {
     expected.erase("c/Careers/Hans Kurz/Careers_0.xxx");
     expected[kPatrols0] = Patrols0After("750");
     expected[kCareers0] = Careers0After();
-    expected[kInstructions] = Instructions({
-        "Kommandant's Checklist -- Commissioning new U-Boat at home port of Kiel ...",
-        "",
-        "   Exit Zephrane",
-        "",
-        "   Start SH3 Commander",
-        "      Select your Kaleun's name",
-        "      Select 'SH3 Options'",
-        "      Select 'Career Settings'",
-        "      In 'Set Number of days spent in base to:', set the value to 11",
-        "      Press the 'Apply' button",
-        "      Press the 'OK' button",
-        "",
-        "   On the SH3 Commander main form",
-        "      U-Boat Number should already be set to 123",
-        "      U-Boat Type should already be set to VIIC",
-        "",
-        "   Start SH3",
-        "      Make sure the U-Boat Type is as assigned in your orders",
-        "      Add the latest equipment available for your U-Boat Type",
-        "      Assign additional crew to your U-Boat, if necessary",
-        "   Start your patrol.",
-    });
+    expected[kInstructions] = Instructions(HomePortChecklist("Kiel", "11"));
     ExpectTree(Snapshot(), expected);
 
     // The next order finds no backup and makes one of the restored file.
