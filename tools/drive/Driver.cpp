@@ -180,14 +180,14 @@ QWidget* Driver::FindControl(const std::string& args, std::string* rest, bool in
 
 void Driver::Set(const std::string& args) {
     std::string text;
-    auto* field = qobject_cast<QLineEdit*>(FindControl(args, &text, false));
+    auto* field = FindControlOf<QLineEdit>(args, &text, false, "text field");
     if (!field) return;
     field->setText(QString::fromUtf8(text.c_str()));
 }
 
 void Driver::Type(const std::string& args) {
     std::string keys;
-    auto* field = FindControl(args, &keys, false);
+    auto* field = FindControlOf<QLineEdit>(args, &keys, false, "text field");
     if (!field) return;
     field->setFocus();
     const QString text = QString::fromUtf8(keys.c_str());
@@ -210,7 +210,7 @@ void Driver::Type(const std::string& args) {
 
 void Driver::SelectText(const std::string& args) {
     std::string rest;
-    auto* field = qobject_cast<QLineEdit*>(FindControl(args, &rest, false));
+    auto* field = FindControlOf<QLineEdit>(args, &rest, false, "text field");
     if (!field) return;
     std::string lengthText;
     int start = 0;
@@ -223,7 +223,7 @@ void Driver::SelectText(const std::string& args) {
 
 void Driver::Select(const std::string& args) {
     std::string rest;
-    auto* list = qobject_cast<QComboBox*>(FindControl(args, &rest, false));
+    auto* list = FindControlOf<QComboBox>(args, &rest, false, "list");
     if (!list) return;
     int index = -1;
     if (!ParseInt(rest, index) || index < -1 || index >= list->count())
@@ -233,14 +233,14 @@ void Driver::Select(const std::string& args) {
 }
 
 void Driver::Click(const std::string& args) {
-    auto* button = qobject_cast<QAbstractButton*>(FindControl(args, nullptr, true));
+    auto* button = FindControlOf<QAbstractButton>(args, nullptr, true, "button");
     if (!button) return;
     button->click();
 }
 
 void Driver::SetDate(const std::string& args) {
     std::string rest;
-    auto* picker = qobject_cast<QDateEdit*>(FindControl(args, &rest, false));
+    auto* picker = FindControlOf<QDateEdit>(args, &rest, false, "date picker");
     if (!picker) return;
     const QDate date = QDate::fromString(QString::fromStdString(rest), "yyyy-MM-dd");
     if (!date.isValid()) return PrintError("not a date: " + rest);

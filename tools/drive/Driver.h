@@ -38,6 +38,15 @@ private:
     // The control named by "NAME [INDEX]" at the start of `args`; the rest of
     // `args` after it goes to `rest`.
     QWidget* FindControl(const std::string& args, std::string* rest, bool indexAllowed);
+    // The same, when the control must be of kind T; an error names the kind.
+    template <typename T>
+    T* FindControlOf(const std::string& args, std::string* rest, bool indexAllowed, const std::string& kind) {
+        QWidget* control = FindControl(args, rest, indexAllowed);
+        if (!control) return nullptr;
+        T* typed = qobject_cast<T*>(control);
+        if (!typed) PrintError("not a " + kind + ": " + args);
+        return typed;
+    }
     std::string ShowControl(QWidget* control, const std::string& name);
 
     FrmMain& window_;
