@@ -20,10 +20,10 @@ RewriteOutcome RewriteThroughTemp(FileSystem& fs, const std::string& folder, con
     };
 
     if (fs.FileExists(temp)) {
-        if (auto r = fs.DeleteFile(temp, false); !r)
+        if (auto r = fs.Remove(temp, false); !r)
             return fail("The old temporary copy " + temp + " could not be removed: " + r.error);
     }
-    if (auto r = fs.CopyFile(target, temp); !r) return fail("No temporary copy could be made: " + r.error);
+    if (auto r = fs.Copy(target, temp); !r) return fail("No temporary copy could be made: " + r.error);
 
     std::string readError;
     const auto lines = ReadLines(fs, temp, &readError);
@@ -39,13 +39,13 @@ RewriteOutcome RewriteThroughTemp(FileSystem& fs, const std::string& folder, con
         // was refused outright (read-only) still holds them and needs nothing.
         const auto kept = fs.ReadFile(temp);
         if (!kept || fs.ReadFile(target) != kept) {
-            if (auto back = fs.CopyFile(temp, target); !back) {
+            if (auto back = fs.Copy(temp, target); !back) {
                 why += "\r\nIts previous content is kept in " + temp + ".";
                 return fail(why);
             }
         }
     }
-    fs.DeleteFile(temp, false);
+    fs.Remove(temp, false);
     if (!why.empty()) return fail(why);
     return outcome;
 }

@@ -17,12 +17,12 @@ RestoreOutcome RestoreFlotillaFromBackup(FileSystem& fs, const std::string& back
         return outcome;
     }
     if (fs.FileExists(live)) {
-        if (auto r = fs.DeleteFile(live, true); !r) {
+        if (auto r = fs.Remove(live, true); !r) {
             outcome.error = "The file could not be deleted: " + r.error;
             return outcome;
         }
     }
-    if (auto r = fs.MoveFile(backup, live); !r) {
+    if (auto r = fs.Move(backup, live); !r) {
         outcome.error = "The backup could not be moved in its place: " + r.error;
         return outcome;
     }

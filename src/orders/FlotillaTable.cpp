@@ -188,7 +188,7 @@ bool LoadFlotillaTable(Platform& platform, OrderState& state) {
         return false;
     }
     if (refresh) {
-        if (auto r = platform.fs.CopyFile(live, backup); !r) {
+        if (auto r = platform.fs.Copy(live, backup); !r) {
             ShowProblem(platform, backup, "The backup could not be written: " + r.error);
             return false;
         }

@@ -115,12 +115,12 @@ void FixFlotillaAvailability(const PatchContext& ctx, const std::string& sFolder
                              const std::string& sFileName) {
     if (RewritePatched(ctx, sFolder, sFileName, "Flotilla.xxx", FixFlotillaAvailabilityLines))
         ctx.CountProcessed();
-    ctx.Yield();
+    ctx.YieldToEvents();
 }
 
 void FixBasicAvailability(const PatchContext& ctx, const std::string& sFolder, const std::string& sFileName) {
     if (RewritePatched(ctx, sFolder, sFileName, "Basic.xxx", FixBasicAvailabilityLines)) ctx.CountProcessed();
-    ctx.Yield();
+    ctx.YieldToEvents();
 }
 
 }  // namespace zephrane

@@ -39,7 +39,7 @@ void ProcessFolder(const PatchContext& ctx, std::string sFolder, const std::stri
         return;
     }
     for (const auto& sub : *subFolders) {
-        ctx.Yield();
+        ctx.YieldToEvents();
         ProcessFolder(ctx, sub.path, sFileName, iIndex);
     }
 
@@ -53,12 +53,12 @@ void ProcessFolder(const PatchContext& ctx, std::string sFolder, const std::stri
         if (ToUpperAscii(file.name) != wanted) continue;
         ++ctx.state.lFound;
         ctx.Show();
-        ctx.Yield();
+        ctx.YieldToEvents();
         PatchFile(ctx, iIndex, sFolder, file.name);
     }
     ctx.state.lChecked += static_cast<std::int32_t>(files->size());
     ctx.Show();
-    ctx.Yield();
+    ctx.YieldToEvents();
 }
 
 }  // namespace zephrane

@@ -33,7 +33,7 @@ RewriteOutcome DropUnneededTemp(FileSystem& fs, const std::string& folder, const
     const auto kept = fs.ReadFile(temp);
     const auto current = fs.ReadFile(outcome.path);
     if (!kept || !current || *kept != *current) return outcome;
-    if (!fs.DeleteFile(temp, false)) return outcome;
+    if (!fs.Remove(temp, false)) return outcome;
     // The rest of the reason pointed the user to the copy just removed.
     outcome.error = outcome.error.substr(0, outcome.error.find("\r\n"));
     return outcome;

@@ -21,7 +21,7 @@ struct PatchContext {
     void Show() const {
         if (show) show(state);
     }
-    void Yield() const { platform.dialogs.Yield(); }
+    void YieldToEvents() const { platform.dialogs.YieldToEvents(); }
     void CountProcessed() const;
     // Tells the user that a file was left as it was, and why.
     void ReportFileProblem(const RewriteOutcome& outcome) const;

@@ -35,7 +35,7 @@ void SetStartRenown(const PatchContext& ctx, const std::string& sFolder, const s
             return patched;
         });
     if (rewritten) ctx.CountProcessed();
-    ctx.Yield();
+    ctx.YieldToEvents();
 }
 
 }  // namespace zephrane

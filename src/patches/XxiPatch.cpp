@@ -179,7 +179,7 @@ void AddXXIToFlotilla(const PatchContext& ctx, const std::string& sFolder, const
         ctx, sFolder, sFileName, "Flotilla.xxx",
         [&](const std::vector<std::string>& in) { return AddXXIToFlotillaLines(in, s33Flotilla); }, &changed);
     if (rewritten && changed) ctx.CountProcessed();
-    ctx.Yield();
+    ctx.YieldToEvents();
 }
 
 void AddXXINumbers(const PatchContext& ctx, const std::string& sFolder, const std::string& sFileName) {
@@ -194,7 +194,7 @@ void AddXXINumbers(const PatchContext& ctx, const std::string& sFolder, const st
         patched.lines = AddXXINumbersLines(in, s33Flotilla);
         return patched;
     });
-    ctx.Yield();
+    ctx.YieldToEvents();
 }
 
 }  // namespace zephrane

@@ -39,7 +39,7 @@ public:
 
     virtual void MsgBox(const std::string& text, int style, const std::string& title) = 0;
     virtual void SetPointer(Pointer pointer) = 0;
-    virtual void Yield() = 0;
+    virtual void YieldToEvents() = 0;
     // The chosen folder's path, or nullopt when the user cancels.
     virtual std::optional<std::string> BrowseForFolder(const std::string& title,
                                                        const std::string& startFolder) = 0;

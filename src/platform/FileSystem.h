@@ -48,15 +48,29 @@ public:
     // cannot be read.
     virtual std::optional<std::string> ReadFile(const std::string& path,
                                                 std::string* error = nullptr) const = 0;
-    // Creates or replaces the file with exactly these bytes.
+    // Creates or replaces the file with exactly these bytes. A replaced file
+    // holds, at every instant, all of its old bytes or all of the new ones,
+    // and the new ones are on the disk when this returns: they are written
+    // beside it, flushed, and renamed over it. A read-only file is refused.
     virtual IoResult WriteFile(const std::string& path, const std::string& bytes) = 0;
+    // Adds the bytes to the end of the file (created when missing) and flushes
+    // them to the disk before returning.
+    virtual IoResult Append(const std::string& path, const std::string& bytes) = 0;
 
-    // Afterwards `destination` is a byte copy of `source`, replacing any file.
-    virtual IoResult CopyFile(const std::string& source, const std::string& destination) = 0;
+    // Afterwards `destination` is a byte copy of `source`, replaced as by
+    // WriteFile.
+    virtual IoResult Copy(const std::string& source, const std::string& destination) = 0;
     // `force` also removes a read-only file.
-    virtual IoResult DeleteFile(const std::string& path, bool force) = 0;
-    // The source exists afterwards only under the destination's name.
-    virtual IoResult MoveFile(const std::string& source, const std::string& destination) = 0;
+    virtual IoResult Remove(const std::string& path, bool force) = 0;
+    // The source exists afterwards only under the destination's name. An
+    // existing destination is replaced in one step, never deleted first; a
+    // read-only destination is refused.
+    virtual IoResult Move(const std::string& source, const std::string& destination) = 0;
+
+    // Creates the folder and any missing folder above it.
+    virtual IoResult MakeFolder(const std::string& path) = 0;
+    // Removes an empty folder.
+    virtual IoResult RemoveFolder(const std::string& path) = 0;
 };
 
 }  // namespace zephrane

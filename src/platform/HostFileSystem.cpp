@@ -13,10 +13,10 @@
 #include <windows.h>
 
 #include <cwchar>
-// The Win32 macros would rename this file system's own operations.
-#undef CopyFile
-#undef DeleteFile
-#undef MoveFile
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace zephrane {
@@ -159,17 +159,153 @@ std::optional<std::string> ReadBytes(const fs::path& path, std::string* error) {
     return bytes;
 }
 
+// The file a write lands in: a link is followed, so that the link stays
+// and the file it names gets the new bytes.
+fs::path WriteTarget(const fs::path& path) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
+    const fs::path resolved = fs::weakly_canonical(path, ec);
+    return ec ? path : resolved;
+}
+
+// The new content's name while it is written, beside the file it replaces.
+fs::path PendingName(const fs::path& target) {
+    fs::path pending = target;
+    pending += ".zephrane-new";
+    return pending;
+}
+
+#ifdef _WIN32
+
+IoResult LastError() {
+    return IoResult::Failure(std::system_category().message(static_cast<int>(GetLastError())));
+}
+
+// Writes the whole buffer to a new file and flushes it to the disk.
+IoResult WriteFlushed(const fs::path& path, const std::string& bytes, DWORD disposition) {
+    HANDLE file = CreateFileW(path.c_str(), disposition == OPEN_ALWAYS ? FILE_APPEND_DATA : GENERIC_WRITE, 0,
+                              nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return LastError();
+    std::size_t done = 0;
+    bool ok = true;
+    while (ok && done < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+        DWORD written = 0;
+        ok = ::WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written > 0;
+        done += written;
+    }
+    if (ok) ok = FlushFileBuffers(file);
+    const IoResult result = ok ? IoResult::Success() : LastError();
+    CloseHandle(file);
+    return result;
+}
+
+// Renames `from` over `to` in one step; `crossDevice` tells a rename that
+// cannot be made because the two lie on different devices.
+IoResult ReplaceFlushed(const fs::path& from, const fs::path& to, bool* crossDevice = nullptr) {
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return IoResult::Success();
+    if (crossDevice) *crossDevice = GetLastError() == ERROR_NOT_SAME_DEVICE;
+    return LastError();
+}
+
+IoResult FlushFolder(const fs::path&) {
+    return IoResult::Success();  // MOVEFILE_WRITE_THROUGH has flushed the rename
+}
+
+#else
+
+IoResult ErrnoFailure() {
+    return IoResult::Failure(ErrnoText(errno));
+}
+
+IoResult WriteAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return n < 0 ? ErrnoFailure() : IoResult::Failure(ErrnoText(ENOSPC));
+        done += static_cast<std::size_t>(n);
+    }
+    return IoResult::Success();
+}
+
+// A rename or a new name is only durable once the folder that holds it is.
+IoResult FlushFolder(const fs::path& folder) {
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return ErrnoFailure();
+    const int synced = ::fsync(fd);
+    const int err = errno;
+    ::close(fd);
+    // Some file systems cannot flush a folder; the rename itself is done.
+    if (synced != 0 && err != EINVAL && err != ENOTSUP) return IoResult::Failure(ErrnoText(err));
+    return IoResult::Success();
+}
+
+// Writes the whole buffer (a new file with `mode`, or appended) and flushes
+// it to the disk.
+IoResult WriteFlushed(const fs::path& path, const std::string& bytes, bool append, mode_t mode) {
+    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (append ? O_APPEND : O_TRUNC);
+    const int fd = ::open(path.c_str(), flags, 0666);
+    if (fd < 0) return ErrnoFailure();
+    IoResult result =
+        append ? IoResult::Success() : (::fchmod(fd, mode) == 0 ? IoResult::Success() : ErrnoFailure());
+    if (result) result = WriteAll(fd, bytes);
+    if (result && ::fsync(fd) != 0) result = ErrnoFailure();
+    if (::close(fd) != 0 && result) result = ErrnoFailure();
+    return result;
+}
+
+// Renames `from` over `to` in one step; `crossDevice` tells a rename that
+// cannot be made because the two lie on different devices.
+IoResult ReplaceFlushed(const fs::path& from, const fs::path& to, bool* crossDevice = nullptr) {
+    if (::rename(from.c_str(), to.c_str()) == 0) return IoResult::Success();
+    if (crossDevice) *crossDevice = errno == EXDEV;
+    return ErrnoFailure();
+}
+
+// A replaced file keeps its permissions; a new one gets the usual ones.
+mode_t ModeFor(const fs::path& target) {
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0) return st.st_mode & 07777;
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+#endif
+
+// Replaces the file atomically: the new bytes go to a file beside it, are
+// flushed, and that file is renamed over it; then the folder is flushed.
 IoResult WriteBytes(const fs::path& path, const std::string& bytes) {
     if (IsReadOnlyFile(path)) return IoResult::Failure(kReadOnly);
-    errno = 0;
-    std::FILE* file = OpenFile(path, true);
-    if (!file) return IoResult::Failure(ErrnoText(errno));
-    int writeError = 0;
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
-        writeError = errno != 0 ? errno : EIO;
-    if (std::fclose(file) != 0 && writeError == 0) writeError = errno != 0 ? errno : EIO;
-    if (writeError != 0) return IoResult::Failure(ErrnoText(writeError));
-    return IoResult::Success();
+    const fs::path target = WriteTarget(path);
+    if (IsFolder(target)) return IoResult::Failure(ErrnoText(EISDIR));
+    const fs::path pending = PendingName(target);
+#ifdef _WIN32
+    IoResult result = WriteFlushed(pending, bytes, CREATE_ALWAYS);
+#else
+    IoResult result = WriteFlushed(pending, bytes, false, ModeFor(target));
+#endif
+    if (result) result = ReplaceFlushed(pending, target);
+    if (!result) {
+        std::error_code ec;
+        fs::remove(pending, ec);
+        return result;
+    }
+    return FlushFolder(target.parent_path());
+}
+
+IoResult AppendBytes(const fs::path& path, const std::string& bytes) {
+    std::error_code ec;
+    const bool existed = fs::exists(fs::symlink_status(path, ec));
+#ifdef _WIN32
+    IoResult result = WriteFlushed(path, bytes, OPEN_ALWAYS);
+#else
+    IoResult result = WriteFlushed(path, bytes, true, 0);
+#endif
+    if (result && !existed) result = FlushFolder(path.parent_path());
+    return result;
 }
 
 IoResult RemoveFile(const fs::path& path, bool force) {
@@ -185,7 +321,7 @@ IoResult RemoveFile(const fs::path& path, bool force) {
 #endif
     }
     if (!fs::remove(path, ec) || ec) return IoResult::Failure(ec ? ec.message() : ErrnoText(ENOENT));
-    return IoResult::Success();
+    return FlushFolder(path.parent_path());
 }
 
 // Joins a listed name to the folder text as the caller gave it.
@@ -320,7 +456,7 @@ IoResult HostFileSystem::WriteFile(const std::string& path, const std::string& b
     return WriteBytes(*host, bytes);
 }
 
-IoResult HostFileSystem::CopyFile(const std::string& source, const std::string& destination) {
+IoResult HostFileSystem::Copy(const std::string& source, const std::string& destination) {
     std::string error;
     const auto from = Map(source, &error);
     if (!from) return IoResult::Failure(error);
@@ -331,14 +467,21 @@ IoResult HostFileSystem::CopyFile(const std::string& source, const std::string& 
     return WriteBytes(*to, *bytes);
 }
 
-IoResult HostFileSystem::DeleteFile(const std::string& path, bool force) {
+IoResult HostFileSystem::Remove(const std::string& path, bool force) {
     std::string error;
     const auto host = Map(path, &error);
     if (!host) return IoResult::Failure(error);
     return RemoveFile(*host, force);
 }
 
-IoResult HostFileSystem::MoveFile(const std::string& source, const std::string& destination) {
+IoResult HostFileSystem::Append(const std::string& path, const std::string& bytes) {
+    std::string error;
+    const auto host = Map(path, &error);
+    if (!host) return IoResult::Failure(error);
+    return AppendBytes(*host, bytes);
+}
+
+IoResult HostFileSystem::Move(const std::string& source, const std::string& destination) {
     std::string error;
     const auto from = Map(source, &error);
     if (!from) return IoResult::Failure(error);
@@ -347,14 +490,39 @@ IoResult HostFileSystem::MoveFile(const std::string& source, const std::string& 
     std::error_code ec;
     if (!fs::exists(fs::symlink_status(*from, ec))) return IoResult::Failure(ErrnoText(ENOENT));
     if (IsReadOnlyFile(*to)) return IoResult::Failure(kReadOnly);
-    fs::rename(*from, *to, ec);
-    if (!ec) return IoResult::Success();
-    if (ec != std::errc::cross_device_link) return IoResult::Failure(ec.message());
-    // Another device: copy the bytes, then remove the original.
+    const fs::path target = WriteTarget(*to);
+    bool crossDevice = false;
+    if (auto moved = ReplaceFlushed(*from, target, &crossDevice); !moved && !crossDevice) return moved;
+    if (!crossDevice) {
+        if (auto flushed = FlushFolder(target.parent_path()); !flushed) return flushed;
+        return FlushFolder(from->parent_path());
+    }
+    // Another device: the bytes are in place and flushed before the original goes.
     const auto bytes = ReadBytes(*from, &error);
     if (!bytes) return IoResult::Failure(error);
-    if (auto written = WriteBytes(*to, *bytes); !written) return written;
+    if (auto written = WriteBytes(target, *bytes); !written) return written;
     return RemoveFile(*from, true);
+}
+
+IoResult HostFileSystem::MakeFolder(const std::string& path) {
+    std::string error;
+    const auto host = Map(path, &error);
+    if (!host) return IoResult::Failure(error);
+    std::error_code ec;
+    if (IsFolder(*host)) return IoResult::Success();
+    fs::create_directories(*host, ec);
+    if (ec) return IoResult::Failure(ec.message());
+    return FlushFolder(host->parent_path());
+}
+
+IoResult HostFileSystem::RemoveFolder(const std::string& path) {
+    std::string error;
+    const auto host = Map(path, &error);
+    if (!host) return IoResult::Failure(error);
+    std::error_code ec;
+    if (!IsFolder(*host)) return IoResult::Failure(ErrnoText(ENOTDIR));
+    if (!fs::remove(*host, ec) || ec) return IoResult::Failure(ec ? ec.message() : ErrnoText(ENOENT));
+    return FlushFolder(host->parent_path());
 }
 
 }  // namespace zephrane

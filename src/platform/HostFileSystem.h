@@ -41,9 +41,12 @@ public:
     std::optional<std::vector<FolderEntry>> Files(const std::string& folder) const override;
     std::optional<std::string> ReadFile(const std::string& path, std::string* error) const override;
     IoResult WriteFile(const std::string& path, const std::string& bytes) override;
-    IoResult CopyFile(const std::string& source, const std::string& destination) override;
-    IoResult DeleteFile(const std::string& path, bool force) override;
-    IoResult MoveFile(const std::string& source, const std::string& destination) override;
+    IoResult Append(const std::string& path, const std::string& bytes) override;
+    IoResult Copy(const std::string& source, const std::string& destination) override;
+    IoResult Remove(const std::string& path, bool force) override;
+    IoResult Move(const std::string& source, const std::string& destination) override;
+    IoResult MakeFolder(const std::string& path) override;
+    IoResult RemoveFolder(const std::string& path) override;
 
 private:
     // The host path, or nullopt with `error` set when the drive is unknown.

@@ -7,7 +7,7 @@ void RecordingDialogs::MsgBox(const std::string& text, int style, const std::str
     if (onMessage) onMessage(messages_.back());
 }
 
-void RecordingDialogs::Yield() {
+void RecordingDialogs::YieldToEvents() {
     ++yields_;
     if (onYield) onYield();
 }

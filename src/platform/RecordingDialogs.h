@@ -39,7 +39,7 @@ public:
 
     void MsgBox(const std::string& text, int style, const std::string& title) override;
     void SetPointer(Pointer pointer) override { pointer_ = pointer; }
-    void Yield() override;
+    void YieldToEvents() override;
     std::optional<std::string> BrowseForFolder(const std::string& title,
                                                const std::string& startFolder) override;
     void ShowModal(ModalWindow& window) override;

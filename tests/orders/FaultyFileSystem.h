@@ -32,9 +32,14 @@ public:
             return IoResult::Failure("Disk full");
         return inner_.WriteFile(p, bytes);
     }
-    IoResult CopyFile(const std::string& s, const std::string& d) override { return inner_.CopyFile(s, d); }
-    IoResult DeleteFile(const std::string& p, bool force) override { return inner_.DeleteFile(p, force); }
-    IoResult MoveFile(const std::string& s, const std::string& d) override { return inner_.MoveFile(s, d); }
+    IoResult Copy(const std::string& s, const std::string& d) override { return inner_.Copy(s, d); }
+    IoResult Remove(const std::string& p, bool force) override { return inner_.Remove(p, force); }
+    IoResult Move(const std::string& s, const std::string& d) override { return inner_.Move(s, d); }
+    IoResult Append(const std::string& p, const std::string& bytes) override {
+        return inner_.Append(p, bytes);
+    }
+    IoResult MakeFolder(const std::string& p) override { return inner_.MakeFolder(p); }
+    IoResult RemoveFolder(const std::string& p) override { return inner_.RemoveFolder(p); }
 
 private:
     FileSystem& inner_;

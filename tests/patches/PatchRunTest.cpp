@@ -35,9 +35,9 @@ public:
         if (EndsWith(path, unwritableSuffix)) return IoResult::Failure("Permission denied");
         return HostFileSystem::WriteFile(path, bytes);
     }
-    IoResult CopyFile(const std::string& source, const std::string& destination) override {
+    IoResult Copy(const std::string& source, const std::string& destination) override {
         if (EndsWith(destination, unwritableSuffix)) return IoResult::Failure("Permission denied");
-        return HostFileSystem::CopyFile(source, destination);
+        return HostFileSystem::Copy(source, destination);
     }
 
 private:

@@ -75,9 +75,9 @@ TEST(HostFileSystem, AnUnknownDriveDoesNotExist) {
     const auto written = hfs.WriteFile("Q:\\x.txt", "x");
     EXPECT_FALSE(written.ok);
     EXPECT_NE(written.error.find("Q:"), std::string::npos) << written.error;
-    EXPECT_FALSE(hfs.CopyFile("Q:\\x.txt", "C:\\y.txt").ok);
-    EXPECT_FALSE(hfs.MoveFile("C:\\y.txt", "Q:\\x.txt").ok);
-    EXPECT_FALSE(hfs.DeleteFile("Q:\\x.txt", true).ok);
+    EXPECT_FALSE(hfs.Copy("Q:\\x.txt", "C:\\y.txt").ok);
+    EXPECT_FALSE(hfs.Move("C:\\y.txt", "Q:\\x.txt").ok);
+    EXPECT_FALSE(hfs.Remove("Q:\\x.txt", true).ok);
 }
 
 TEST(HostFileSystem, ExistenceTellsFilesFromFolders) {
@@ -139,17 +139,17 @@ TEST(HostFileSystem, WritesCopiesMovesAndDeletesExactBytes) {
     EXPECT_EQ(hfs.ReadFile("C:\\a.bin", nullptr), allBytes);
 
     dir.Write("b.bin", "an old and longer destination");
-    ASSERT_TRUE(hfs.CopyFile("C:\\a.bin", "C:\\B.bin"));
+    ASSERT_TRUE(hfs.Copy("C:\\a.bin", "C:\\B.bin"));
     EXPECT_EQ(ReadBytes(dir.Path() / "b.bin"), allBytes);
     EXPECT_EQ(ReadBytes(dir.Path() / "a.bin"), allBytes);
 
     dir.Write("c.bin", "replaced by the move");
     ASSERT_TRUE(hfs.WriteFile("C:\\m.bin", "moved"));
-    ASSERT_TRUE(hfs.MoveFile("C:\\M.BIN", "C:\\C.BIN"));
+    ASSERT_TRUE(hfs.Move("C:\\M.BIN", "C:\\C.BIN"));
     EXPECT_FALSE(fs::exists(dir.Path() / "m.bin"));
     EXPECT_EQ(ReadBytes(dir.Path() / "c.bin"), "moved");
 
-    ASSERT_TRUE(hfs.DeleteFile("C:\\C.bin", false));
+    ASSERT_TRUE(hfs.Remove("C:\\C.bin", false));
     EXPECT_FALSE(fs::exists(dir.Path() / "c.bin"));
 }
 
@@ -169,9 +169,9 @@ TEST(HostFileSystem, FailuresGiveAShortReason) {
         IoResult result;
     } cases[] = {
         {"write into a missing folder", hfs.WriteFile("C:\\nowhere\\x.txt", "x")},
-        {"copy a missing file", hfs.CopyFile("C:\\missing.txt", "C:\\y.txt")},
-        {"delete a missing file", hfs.DeleteFile("C:\\missing.txt", true)},
-        {"move a missing file", hfs.MoveFile("C:\\missing.txt", "C:\\y.txt")},
+        {"copy a missing file", hfs.Copy("C:\\missing.txt", "C:\\y.txt")},
+        {"delete a missing file", hfs.Remove("C:\\missing.txt", true)},
+        {"move a missing file", hfs.Move("C:\\missing.txt", "C:\\y.txt")},
     };
     for (const auto& k : cases) {
         EXPECT_FALSE(k.result.ok) << k.what;
@@ -193,9 +193,9 @@ TEST(HostFileSystem, RefusesToChangeAReadOnlyFileEvenForRoot) {
         IoResult result;
     } refusals[] = {
         {"write", hfs.WriteFile("C:\\flotilla.cfg", "changed")},
-        {"copy onto", hfs.CopyFile("C:\\other.cfg", "C:\\flotilla.cfg")},
-        {"delete", hfs.DeleteFile("C:\\flotilla.cfg", false)},
-        {"move onto", hfs.MoveFile("C:\\other.cfg", "C:\\flotilla.cfg")},
+        {"copy onto", hfs.Copy("C:\\other.cfg", "C:\\flotilla.cfg")},
+        {"delete", hfs.Remove("C:\\flotilla.cfg", false)},
+        {"move onto", hfs.Move("C:\\other.cfg", "C:\\flotilla.cfg")},
     };
     for (const auto& k : refusals) {
         EXPECT_FALSE(k.result.ok) << k.what;
@@ -205,10 +205,10 @@ TEST(HostFileSystem, RefusesToChangeAReadOnlyFileEvenForRoot) {
     EXPECT_EQ(ReadBytes(dir.Path() / "other.cfg"), "other");
 
     // A copy of a read-only file is an ordinary file that can be removed again.
-    ASSERT_TRUE(hfs.CopyFile("C:\\Flotilla.cfg", "C:\\Flotilla.xxx"));
-    EXPECT_TRUE(hfs.DeleteFile("C:\\Flotilla.xxx", false));
+    ASSERT_TRUE(hfs.Copy("C:\\Flotilla.cfg", "C:\\Flotilla.xxx"));
+    EXPECT_TRUE(hfs.Remove("C:\\Flotilla.xxx", false));
 
-    EXPECT_TRUE(hfs.DeleteFile("C:\\Flotilla.cfg", true));
+    EXPECT_TRUE(hfs.Remove("C:\\Flotilla.cfg", true));
     EXPECT_FALSE(fs::exists(readOnly));
 }
 

@@ -33,7 +33,7 @@ void QtDialogs::SetPointer(Pointer pointer) {
     }
 }
 
-void QtDialogs::Yield() {
+void QtDialogs::YieldToEvents() {
     QApplication::processEvents();
 }
 

@@ -22,7 +22,7 @@ public:
 
     void MsgBox(const std::string& text, int style, const std::string& title) override;
     void SetPointer(Pointer pointer) override;
-    void Yield() override;
+    void YieldToEvents() override;
     std::optional<std::string> BrowseForFolder(const std::string& title,
                                                const std::string& startFolder) override;
     void ShowModal(ModalWindow& window) override { window.ExecModal(); }
