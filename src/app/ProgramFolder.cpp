@@ -20,7 +20,25 @@ std::filesystem::path UserDataFolder() {
     return {};
 }
 
+std::filesystem::path UserStateFolder() {
+#ifdef _WIN32
+    if (const char* local = std::getenv("LOCALAPPDATA")) return std::filesystem::path(local) / "Zephrane";
+#else
+    if (const char* xdg = std::getenv("XDG_STATE_HOME"); xdg && *xdg)
+        return std::filesystem::path(xdg) / "zephrane";
+    if (const char* home = std::getenv("HOME"))
+        return std::filesystem::path(home) / ".local" / "state" / "zephrane";
+#endif
+    return {};
+}
+
 }  // namespace
+
+std::string ChooseJournalFolder() {
+    const auto state = UserStateFolder();
+    if (state.empty()) return "";
+    return Utf8ToCp1252((state / "journal").string());
+}
 
 bool IsWritableFolder(const std::filesystem::path& folder) {
     const auto probe = folder / ".zephrane-write-test";

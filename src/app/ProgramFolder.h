@@ -12,6 +12,12 @@ namespace zephrane {
 // created when needed. Both in the program's character set.
 std::string ChooseProgramFolder(const std::string& executableFolder);
 
+// The folder of the journal of operations, outside every folder the patch
+// walk reaches: $XDG_STATE_HOME/zephrane/journal, else
+// ~/.local/state/zephrane/journal; %LOCALAPPDATA%\Zephrane\journal on
+// Windows. In the program's character set; not created here.
+std::string ChooseJournalFolder();
+
 // Whether a file can be created in the folder (tried, then removed).
 bool IsWritableFolder(const std::filesystem::path& folder);
 
