@@ -6,19 +6,22 @@
 #include "app/ProgramFolder.h"
 #include "platform/HostFileSystem.h"
 #include "platform/HostShell.h"
+#include "platform/JournaledFileSystem.h"
 #include "platform/qt/QtDialogs.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zephrane");
 
-    zephrane::HostFileSystem fs(zephrane::HostFileSystem::WineDrives());
-    zephrane::HostShell shell(zephrane::ChooseProgramFolder(zephrane::HostShell::ExecutableFolder()), fs);
+    zephrane::HostFileSystem host(zephrane::HostFileSystem::WineDrives());
+    zephrane::Journal journal(host, zephrane::ChooseJournalFolder());
+    zephrane::JournaledFileSystem fs(host, journal);
+    zephrane::HostShell shell(zephrane::ChooseProgramFolder(zephrane::HostShell::ExecutableFolder()), host);
     zephrane::QtDialogs dialogs;
-    dialogs.SetHostPath([&fs](const std::string& path) { return fs.HostPath(path).string(); });
+    dialogs.SetHostPath([&host](const std::string& path) { return host.HostPath(path).string(); });
     zephrane::Platform platform{fs, dialogs, shell};
 
-    zephrane::FrmMain window(platform);
+    zephrane::FrmMain window(platform, &fs);
     dialogs.SetOwner(&window);
     window.Form_Load();
     window.show();

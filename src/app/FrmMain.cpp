@@ -43,7 +43,8 @@ QColor FrmMain::DisabledColor() {
 #endif
 }
 
-FrmMain::FrmMain(Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform) {
+FrmMain::FrmMain(Platform& platform, JournaledFileSystem* journal, QWidget* parent)
+    : QWidget(parent), platform_(platform), journal_(journal) {
     setObjectName("frmMain");
     setWindowTitle(kProgramTitle);
     setWindowIcon(ProgramIcon());
@@ -211,6 +212,10 @@ void FrmMain::CreateControls() {
     Register(Line4, "Line4");
     cmdReset = button("cmdReset", "Reset My Flotilla Configuration File", TwipsRect(2160, 8400, 3495, 495));
     btnExit = button("btnExit", "Exit", TwipsRect(6360, 8400, 1215, 495));
+    // In the free space left of the bottom row, so the window keeps its size.
+    btnHistory = button("btnHistory", "", TwipsRect(240, 8400, 1695, 495));
+    btnHistory->setText(QString::fromUtf8("History\u2026"));
+    btnHistory->setEnabled(journal_ != nullptr);
 
     for (QWidget* w :
          std::initializer_list<QWidget*>{Text1, Text2, Text3, txtUBoatNumber, cboMonth, cboYear, cboLocation,
@@ -221,10 +226,11 @@ void FrmMain::CreateControls() {
 
 void FrmMain::SetTabOrder() {
     const std::vector<QWidget*> order = {
-        Text1,           Command1,        Text2,           Command2,          Text3,       Command3,
-        btnFixRenown[0], btnFixRenown[1], btnFixRenown[2], btnFixRenown[3],   Option1[0],  Option1[1],
-        chkNew,          ssEndDate,       cboMonth,        cboYear,           cboLocation, cboDestination,
-        txtUBoatNumber,  cboUBoatType,    cboKommandant,   btnInitiateUpdate, cmdReset,    btnExit};
+        Text1,         Command1,          Text2,           Command2,        Text3,
+        Command3,      btnFixRenown[0],   btnFixRenown[1], btnFixRenown[2], btnFixRenown[3],
+        Option1[0],    Option1[1],        chkNew,          ssEndDate,       cboMonth,
+        cboYear,       cboLocation,       cboDestination,  txtUBoatNumber,  cboUBoatType,
+        cboKommandant, btnInitiateUpdate, cmdReset,        btnExit,         btnHistory};
     for (std::size_t i = 0; i + 1 < order.size(); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
@@ -308,6 +314,7 @@ void FrmMain::ConnectHandlers() {
     connect(btnInitiateUpdate, &QPushButton::clicked, this, [this] { btnInitiateUpdate_Click(); });
     connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
     connect(btnExit, &QPushButton::clicked, this, [this] { btnExit_Click(); });
+    connect(btnHistory, &QPushButton::clicked, this, [this] { btnHistory_Click(); });
 }
 
 }  // namespace zephrane

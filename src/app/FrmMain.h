@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/MainState.h"
+#include "platform/JournaledFileSystem.h"
 #include "platform/Platform.h"
 
 namespace zephrane {
@@ -25,7 +26,9 @@ namespace zephrane {
 class FrmMain : public QWidget {
     Q_OBJECT
 public:
-    explicit FrmMain(Platform& platform, QWidget* parent = nullptr);
+    // `journal`, when given, is the file system of `platform` that records
+    // every operation; without it nothing is recorded and there is no history.
+    explicit FrmMain(Platform& platform, JournaledFileSystem* journal = nullptr, QWidget* parent = nullptr);
 
     // Start-up, run once before the window is first shown.
     void Form_Load();
@@ -82,13 +85,21 @@ private:
     void SetFieldEnabled(QWidget* field, bool enabled);
 
     // Long runs
+    template <typename Work>
+    void RunOperation(const std::string& kind, const std::string& title, bool longRun, Work work);
     void SetControlsEnabled(const bool& bEnabled);
     void btnInitiateUpdate_Click();
     void btnFixRenown_Click(int index);
     void cmdReset_Click();
     void ShowCounters();
+    std::string OrderTitle() const;
+
+    // The journal
+    void RecoverInterruptedOperations();
+    void btnHistory_Click();
 
     Platform& platform_;
+    JournaledFileSystem* journal_;
     MainState state_;
     int iSkipWarning_ = 0;
     bool busy_ = false;
@@ -138,6 +149,7 @@ private:
     QFrame* Line4;
     QPushButton* cmdReset;
     QPushButton* btnExit;
+    QPushButton* btnHistory;
 };
 
 }  // namespace zephrane

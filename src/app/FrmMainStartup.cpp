@@ -35,6 +35,8 @@ std::string FrmMain::SettingsPath() const {
 }
 
 void FrmMain::Form_Load() {
+    // What an interrupted run left half-done is put back before anything is read.
+    RecoverInterruptedOperations();
     CentreOnScreen();
     state_.sGamePath.clear();
     state_.sCommanderPath.clear();

@@ -119,6 +119,7 @@ private:
             [&](const std::vector<std::string>& in, std::vector<std::string>& out, std::string& error) {
                 return RewritePatrolLines(in, change, out, error);
             });
+        Notify(patrols.notice);
         if (!patrols.ok) return Fail(patrols.path, patrols.error);
 
         const auto careers = RewriteThroughTemp(
@@ -126,8 +127,13 @@ private:
             [&](const std::vector<std::string>& in, std::vector<std::string>& out, std::string& error) {
                 return RewriteCareerLines(in, loadout_, out, error);
             });
+        Notify(careers.notice);
         if (!careers.ok) return Fail(careers.path, careers.error + PutPatrolsBack());
         return true;
+    }
+
+    void Notify(const std::string& notice) {
+        if (!notice.empty()) platform_.dialogs.MsgBox(notice, kStyleInformation, kTitle);
     }
 
     // Puts the first file back; when even that fails its old content is kept

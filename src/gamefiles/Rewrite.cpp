@@ -8,6 +8,17 @@ std::string FileProblemMessage(const std::string& path, const std::string& why) 
     return "Could not update the file\r\n" + path + "\r\n" + why + "\r\nThe file has been left as it was.";
 }
 
+std::string StaleCopyNotice(const std::string& temp, const std::string& target) {
+    return "A temporary copy left by an earlier run,\r\n" + temp + "\r\ndid not match\r\n" + target +
+           "\r\nand may hold its earlier content. Its bytes are kept in the History: undo this operation "
+           "there to have it back.";
+}
+
+std::string StaleCopyProblem(const std::string& temp) {
+    return "A temporary copy left by an earlier run,\r\n" + temp +
+           "\r\ndoes not match it and may hold its earlier content. Compare the two, then remove the copy.";
+}
+
 RewriteOutcome RewriteThroughTemp(FileSystem& fs, const std::string& folder, const std::string& fileName,
                                   const std::string& tempName, const LineTransform& transform) {
     const std::string target = folder + "\\" + fileName;
@@ -20,8 +31,16 @@ RewriteOutcome RewriteThroughTemp(FileSystem& fs, const std::string& folder, con
     };
 
     if (fs.FileExists(temp)) {
-        if (auto r = fs.Remove(temp, false); !r)
+        // A copy that differs may be all that is left of the file's earlier
+        // content: it goes only where the journal keeps its bytes.
+        if (fs.ReadFile(temp) != fs.ReadFile(target)) {
+            if (!fs.RecordsOperations()) return fail(StaleCopyProblem(temp));
+            outcome.notice = StaleCopyNotice(temp, target);
+        }
+        if (auto r = fs.Remove(temp, false); !r) {
+            outcome.notice.clear();
             return fail("The old temporary copy " + temp + " could not be removed: " + r.error);
+        }
     }
     if (auto r = fs.Copy(target, temp); !r) return fail("No temporary copy could be made: " + r.error);
 

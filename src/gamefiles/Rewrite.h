@@ -16,8 +16,9 @@ using LineTransform = std::function<bool(const std::vector<std::string>& in, std
 
 struct RewriteOutcome {
     bool ok = true;
-    std::string path;   // the file that was (or was to be) rewritten
-    std::string error;  // why it was not, when !ok
+    std::string path;    // the file that was (or was to be) rewritten
+    std::string error;   // why it was not, when !ok
+    std::string notice;  // something the user should know even when ok
 };
 
 // Rewrites <folder>\<fileName> through the temporary copy <folder>\<tempName>:
@@ -25,11 +26,20 @@ struct RewriteOutcome {
 // the target written anew, the copy deleted. When the transformation refuses
 // the input or the target cannot be written, the target is left as it was
 // (restored from the copy where writing had begun) and no copy remains.
+// An old temporary copy whose bytes differ from the target may be what an
+// interrupted run saved of it: `notice` says so, naming both (the journal of
+// operations keeps its bytes).
 RewriteOutcome RewriteThroughTemp(FileSystem& fs, const std::string& folder, const std::string& fileName,
                                   const std::string& tempName, const LineTransform& transform);
 
 // The text of a message box that reports a file the program could not
 // change: the file's path, the reason, and that it was left unchanged.
 std::string FileProblemMessage(const std::string& path, const std::string& why);
+
+// Why a file is refused when an old temporary copy that differs from it is in
+// the way and nothing would keep that copy's bytes.
+std::string StaleCopyProblem(const std::string& temp);
+// The notice about an old temporary copy that differed from its file.
+std::string StaleCopyNotice(const std::string& temp, const std::string& target);
 
 }  // namespace zephrane

@@ -16,13 +16,8 @@ RestoreOutcome RestoreFlotillaFromBackup(FileSystem& fs, const std::string& back
         outcome.noBackup = true;
         return outcome;
     }
-    if (fs.FileExists(live)) {
-        if (auto r = fs.Remove(live, true); !r) {
-            outcome.error = "The file could not be deleted: " + r.error;
-            return outcome;
-        }
-    }
-    if (auto r = fs.Move(backup, live); !r) {
+    // Renamed over the live file in one step: there is no moment without it.
+    if (auto r = fs.Move(backup, live, true); !r) {
         outcome.error = "The backup could not be moved in its place: " + r.error;
         return outcome;
     }

@@ -20,9 +20,9 @@ struct RestoreOutcome {
     std::string error;      // set when a file operation failed
 };
 
-// Puts the backup in place of the live file: the live file is deleted (also
-// when read-only) and the backup moved to its name, so the backup is used up.
-// Without a backup nothing happens.
+// Puts the backup in place of the live file: the backup is renamed over it
+// (also when it is read-only), so the backup is used up. Without a backup
+// nothing happens.
 RestoreOutcome RestoreFlotillaFromBackup(FileSystem& fs, const std::string& backup, const std::string& live);
 
 // The message for a restore that failed half-way or not at all.

@@ -157,6 +157,11 @@ bool LoadFlotillaTable(Platform& platform, OrderState& state) {
         platform.dialogs.MsgBox("Could not find flottille configuration file.", kStyleCritical, kTitle);
         return false;
     }
+    // The order ends by writing the live file: refused before anything changes.
+    if (platform.fs.IsReadOnly(live)) {
+        ShowProblem(platform, live, "It is read-only, so the order could not write it.");
+        return false;
+    }
     std::string error;
     const auto liveLines = ReadLines(platform.fs, live, &error);
     if (!liveLines) {

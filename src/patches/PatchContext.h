@@ -65,6 +65,7 @@ bool RewritePatched(const PatchContext& ctx, const std::string& folder, const st
             out = std::move(patched.lines);
             return true;
         });
+    if (!outcome.notice.empty()) ctx.platform.dialogs.MsgBox(outcome.notice, kStyleInformation, ctx.title);
     if (!outcome.ok) ctx.ReportFileProblem(DropUnneededTemp(ctx.platform.fs, folder, tempName, outcome));
     return outcome.ok;
 }

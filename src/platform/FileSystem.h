@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,6 +49,12 @@ public:
     // cannot be read.
     virtual std::optional<std::string> ReadFile(const std::string& path,
                                                 std::string* error = nullptr) const = 0;
+    // Whether the file exists and may not be written (the read-only attribute,
+    // or no write permission for its owner).
+    virtual bool IsReadOnly(const std::string& path) const = 0;
+    // The size of a file in bytes; nullopt when it is not a file.
+    virtual std::optional<std::uint64_t> FileSize(const std::string& path) const = 0;
+
     // Creates or replaces the file with exactly these bytes. A replaced file
     // holds, at every instant, all of its old bytes or all of the new ones,
     // and the new ones are on the disk when this returns: they are written
@@ -64,13 +71,21 @@ public:
     virtual IoResult Remove(const std::string& path, bool force) = 0;
     // The source exists afterwards only under the destination's name. An
     // existing destination is replaced in one step, never deleted first; a
-    // read-only destination is refused.
-    virtual IoResult Move(const std::string& source, const std::string& destination) = 0;
+    // read-only one is refused unless `force`.
+    virtual IoResult Move(const std::string& source, const std::string& destination, bool force) = 0;
+
+    // Whether the files changed now are recorded in a journal of operations
+    // from which they can be put back.
+    virtual bool RecordsOperations() const { return false; }
 
     // Creates the folder and any missing folder above it.
     virtual IoResult MakeFolder(const std::string& path) = 0;
     // Removes an empty folder.
     virtual IoResult RemoveFolder(const std::string& path) = 0;
 };
+
+// WriteFile writes a file's new bytes under its name plus this suffix before
+// they replace it. Only a crash in between can leave such a file behind.
+inline constexpr const char* kPendingWriteSuffix = ".zephrane-new";
 
 }  // namespace zephrane

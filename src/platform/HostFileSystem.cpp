@@ -171,7 +171,7 @@ fs::path WriteTarget(const fs::path& path) {
 // The new content's name while it is written, beside the file it replaces.
 fs::path PendingName(const fs::path& target) {
     fs::path pending = target;
-    pending += ".zephrane-new";
+    pending += kPendingWriteSuffix;
     return pending;
 }
 
@@ -449,6 +449,20 @@ std::optional<std::string> HostFileSystem::ReadFile(const std::string& path, std
     return ReadBytes(*host, error);
 }
 
+bool HostFileSystem::IsReadOnly(const std::string& path) const {
+    const auto host = Map(path);
+    return host && IsReadOnlyFile(*host);
+}
+
+std::optional<std::uint64_t> HostFileSystem::FileSize(const std::string& path) const {
+    const auto host = Map(path);
+    std::error_code ec;
+    if (!host || !fs::is_regular_file(fs::status(*host, ec))) return std::nullopt;
+    const auto size = fs::file_size(*host, ec);
+    if (ec) return std::nullopt;
+    return static_cast<std::uint64_t>(size);
+}
+
 IoResult HostFileSystem::WriteFile(const std::string& path, const std::string& bytes) {
     std::string error;
     const auto host = Map(path, &error);
@@ -481,7 +495,7 @@ IoResult HostFileSystem::Append(const std::string& path, const std::string& byte
     return AppendBytes(*host, bytes);
 }
 
-IoResult HostFileSystem::Move(const std::string& source, const std::string& destination) {
+IoResult HostFileSystem::Move(const std::string& source, const std::string& destination, bool force) {
     std::string error;
     const auto from = Map(source, &error);
     if (!from) return IoResult::Failure(error);
@@ -489,7 +503,13 @@ IoResult HostFileSystem::Move(const std::string& source, const std::string& dest
     if (!to) return IoResult::Failure(error);
     std::error_code ec;
     if (!fs::exists(fs::symlink_status(*from, ec))) return IoResult::Failure(ErrnoText(ENOENT));
-    if (IsReadOnlyFile(*to)) return IoResult::Failure(kReadOnly);
+    if (IsReadOnlyFile(*to)) {
+        if (!force) return IoResult::Failure(kReadOnly);
+#ifdef _WIN32
+        // Windows refuses to replace a file that carries the read-only attribute.
+        fs::permissions(*to, fs::perms::owner_write, fs::perm_options::add, ec);
+#endif
+    }
     const fs::path target = WriteTarget(*to);
     bool crossDevice = false;
     if (auto moved = ReplaceFlushed(*from, target, &crossDevice); !moved && !crossDevice) return moved;

@@ -40,11 +40,13 @@ public:
     std::optional<std::vector<FolderEntry>> SubFolders(const std::string& folder) const override;
     std::optional<std::vector<FolderEntry>> Files(const std::string& folder) const override;
     std::optional<std::string> ReadFile(const std::string& path, std::string* error) const override;
+    bool IsReadOnly(const std::string& path) const override;
+    std::optional<std::uint64_t> FileSize(const std::string& path) const override;
     IoResult WriteFile(const std::string& path, const std::string& bytes) override;
     IoResult Append(const std::string& path, const std::string& bytes) override;
     IoResult Copy(const std::string& source, const std::string& destination) override;
     IoResult Remove(const std::string& path, bool force) override;
-    IoResult Move(const std::string& source, const std::string& destination) override;
+    IoResult Move(const std::string& source, const std::string& destination, bool force) override;
     IoResult MakeFolder(const std::string& path) override;
     IoResult RemoveFolder(const std::string& path) override;
 

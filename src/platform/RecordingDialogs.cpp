@@ -23,6 +23,16 @@ std::optional<std::string> RecordingDialogs::BrowseForFolder(const std::string& 
 
 void RecordingDialogs::ShowModal(ModalWindow& window) {
     if (onModal) onModal(window);
+    if (window.Name() != "frmSplash") {
+        std::vector<std::string> actions{"close"};
+        auto& queue = namedActions_[window.Name()];
+        if (!queue.empty()) {
+            actions = queue.front();
+            queue.pop_front();
+        }
+        for (const auto& action : actions) window.ClickControl(action);
+        return;
+    }
     std::vector<std::string> actions{"ok"};
     if (!modalActions_.empty()) {
         actions = modalActions_.front();

@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,6 +33,11 @@ public:
     // What the user does in the next modal window: "tick", "untick", "ok".
     // The window closes after the last action; nothing queued means "ok".
     void QueueModal(std::vector<std::string> actions) { modalActions_.push_back(std::move(actions)); }
+    // What the user does in the next modal window of this name, each action
+    // handed to the window as a click; nothing queued means "close".
+    void QueueModalFor(const std::string& window, std::vector<std::string> actions) {
+        namedActions_[window].push_back(std::move(actions));
+    }
 
     const std::vector<Message>& Messages() const { return messages_; }
     Pointer CurrentPointer() const { return pointer_; }
@@ -48,6 +54,7 @@ private:
     std::vector<Message> messages_;
     std::deque<std::optional<std::string>> browseAnswers_;
     std::deque<std::vector<std::string>> modalActions_;
+    std::map<std::string, std::deque<std::vector<std::string>>> namedActions_;
     Pointer pointer_ = Pointer::Default;
     int yields_ = 0;
 };

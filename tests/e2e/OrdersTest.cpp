@@ -177,9 +177,10 @@ TEST_F(Orders, CommissioningAtTheHomePortRestoresTheConfiguration) {
     const std::string original = FlotillaCfg();
     Write(kLive, Join({kMarker, {"; an earlier order"}, kHead}));
     Write(kBackup, original);
-    // Left over from an earlier run: replaced and removed; overwritten.
-    Write("c/Careers/Hans Kurz/Patrols_0.xxx", "stale\r\n");
-    Write("c/Careers/Hans Kurz/Careers_0.xxx", "stale\r\n");
+    // Left over from an earlier run that had finished with them: removed.
+    const Tree initial = Snapshot();
+    Write("c/Careers/Hans Kurz/Patrols_0.xxx", initial.at(kPatrols0));
+    Write("c/Careers/Hans Kurz/Careers_0.xxx", initial.at(kCareers0));
     Write(kInstructions, std::string(4000, 'x'));
     const Tree before = Snapshot();
     const auto result = Drive(Then(ServingForm("1942-04-20", 5, 1942, kKiel, k5th),

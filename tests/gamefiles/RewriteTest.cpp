@@ -5,6 +5,7 @@
 #include "gamefiles/CfgLine.h"
 #include "gamefiles/Rewrite.h"
 #include "platform/HostFileSystem.h"
+#include "platform/JournaledFileSystem.h"
 #include "support/TestFiles.h"
 
 namespace zephrane {
@@ -75,16 +76,43 @@ TEST(RewriteThroughTemp, KeepsUntouchedLinesByteForByteAndRemovesTheCopy) {
     EXPECT_EQ(FolderContents(target.parent_path()), Lines{"Flotilla.cfg"});
 }
 
-TEST(RewriteThroughTemp, ReplacesAStaleTemporaryCopy) {
-    TempDir dir;
-    const auto target = dir.Write("Flotilla.cfg", "NbBases=1\r\n");
-    dir.Write("Flotilla.xxx", "NbBases=7\r\nleft over from a crash\r\n");
-    HostFileSystem hfs({});
+// A copy left by an earlier run goes when it matches the file; one that
+// differs may hold the file's earlier content and goes only into the journal.
+TEST(RewriteThroughTemp, NeverLosesAStaleTemporaryCopy) {
+    const struct {
+        const char* what;
+        const char* stale;
+        bool journal;
+        bool rewritten;
+    } cases[] = {
+        {"same bytes", "NbBases=1\r\n", false, true},
+        {"other bytes, no journal", "NbBases=7\r\nleft over\r\n", false, false},
+        {"other bytes, journal", "NbBases=7\r\nleft over\r\n", true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        const auto target = dir.Write("Flotilla.cfg", "NbBases=1\r\n");
+        const auto temp = dir.Write("Flotilla.xxx", c.stale);
+        HostFileSystem hfs({});
+        Journal journal(hfs, dir.Str() + "\\journal");
+        JournaledFileSystem files(hfs, journal);
+        if (c.journal) journal.Begin("patch", "test");
 
-    const auto outcome = RewriteThroughTemp(hfs, dir.Str(), "Flotilla.cfg", "Flotilla.xxx", RaiseBases);
-    ASSERT_TRUE(outcome.ok) << outcome.error;
-    EXPECT_EQ(ReadBytes(target), Crlf({"NbBases=2", "Added=1"}));
-    EXPECT_EQ(FolderContents(dir.Path()), Lines{"Flotilla.cfg"});
+        const auto outcome = RewriteThroughTemp(files, dir.Str(), "Flotilla.cfg", "Flotilla.xxx", RaiseBases);
+        journal.Complete();
+        EXPECT_EQ(outcome.ok, c.rewritten) << outcome.error;
+        EXPECT_EQ(ReadBytes(target), c.rewritten ? Crlf({"NbBases=2", "Added=1"}) : "NbBases=1\r\n");
+        const std::string named = dir.Str() + "\\Flotilla.xxx";
+        EXPECT_EQ(outcome.notice.find(named) != std::string::npos, c.journal) << outcome.notice;
+        EXPECT_EQ(outcome.error.find(named) != std::string::npos, !c.rewritten) << outcome.error;
+        EXPECT_EQ(fs::exists(temp), !c.rewritten);
+        if (c.journal) {
+            const auto entries = journal.Entries();
+            ASSERT_EQ(entries.size(), 1u);
+            EXPECT_EQ(entries[0].files[0].before, FileImage::Of(c.stale));
+        }
+    }
 }
 
 TEST(RewriteThroughTemp, LeavesTheTargetAsItWasWhenTheRewriteFails) {

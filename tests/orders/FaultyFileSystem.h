@@ -26,6 +26,7 @@ public:
     std::optional<std::string> ReadFile(const std::string& p, std::string* error) const override {
         return inner_.ReadFile(p, error);
     }
+    std::optional<std::uint64_t> FileSize(const std::string& p) const override { return inner_.FileSize(p); }
     IoResult WriteFile(const std::string& p, const std::string& bytes) override {
         if (!failWritesTo.empty() && p.size() >= failWritesTo.size() &&
             p.compare(p.size() - failWritesTo.size(), failWritesTo.size(), failWritesTo) == 0)
@@ -34,7 +35,10 @@ public:
     }
     IoResult Copy(const std::string& s, const std::string& d) override { return inner_.Copy(s, d); }
     IoResult Remove(const std::string& p, bool force) override { return inner_.Remove(p, force); }
-    IoResult Move(const std::string& s, const std::string& d) override { return inner_.Move(s, d); }
+    IoResult Move(const std::string& s, const std::string& d, bool force) override {
+        return inner_.Move(s, d, force);
+    }
+    bool IsReadOnly(const std::string& p) const override { return inner_.IsReadOnly(p); }
     IoResult Append(const std::string& p, const std::string& bytes) override {
         return inner_.Append(p, bytes);
     }

@@ -100,7 +100,7 @@ std::string RenownCrlf(const std::string& value) {
 TEST_F(PatchRunTest, RenownPatchesEveryCopyAndCountsEveryFile) {
     const auto live = game.Write("data/Cfg/Flotilla.cfg", kRenownLf);
     const auto bak = game.Write("data/Cfg/Flotilla.cfg.bak", kRenownLf);
-    const auto stale = game.Write("data/Cfg/Flotilla.xxx", "left over");
+    const auto stale = game.Write("data/Cfg/Flotilla.xxx", kRenownLf);
     game.Write("data/Menu/en_menu.txt", "909=33. U-Flottille\r\n");
     const auto upper = game.Write("Campaigns/Copy/FLOTILLA.CFG", kRenownLf);
     game.Write("readme.txt", "x");

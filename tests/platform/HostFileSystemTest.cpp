@@ -76,7 +76,7 @@ TEST(HostFileSystem, AnUnknownDriveDoesNotExist) {
     EXPECT_FALSE(written.ok);
     EXPECT_NE(written.error.find("Q:"), std::string::npos) << written.error;
     EXPECT_FALSE(hfs.Copy("Q:\\x.txt", "C:\\y.txt").ok);
-    EXPECT_FALSE(hfs.Move("C:\\y.txt", "Q:\\x.txt").ok);
+    EXPECT_FALSE(hfs.Move("C:\\y.txt", "Q:\\x.txt", false).ok);
     EXPECT_FALSE(hfs.Remove("Q:\\x.txt", true).ok);
 }
 
@@ -145,7 +145,7 @@ TEST(HostFileSystem, WritesCopiesMovesAndDeletesExactBytes) {
 
     dir.Write("c.bin", "replaced by the move");
     ASSERT_TRUE(hfs.WriteFile("C:\\m.bin", "moved"));
-    ASSERT_TRUE(hfs.Move("C:\\M.BIN", "C:\\C.BIN"));
+    ASSERT_TRUE(hfs.Move("C:\\M.BIN", "C:\\C.BIN", false));
     EXPECT_FALSE(fs::exists(dir.Path() / "m.bin"));
     EXPECT_EQ(ReadBytes(dir.Path() / "c.bin"), "moved");
 
@@ -171,7 +171,7 @@ TEST(HostFileSystem, FailuresGiveAShortReason) {
         {"write into a missing folder", hfs.WriteFile("C:\\nowhere\\x.txt", "x")},
         {"copy a missing file", hfs.Copy("C:\\missing.txt", "C:\\y.txt")},
         {"delete a missing file", hfs.Remove("C:\\missing.txt", true)},
-        {"move a missing file", hfs.Move("C:\\missing.txt", "C:\\y.txt")},
+        {"move a missing file", hfs.Move("C:\\missing.txt", "C:\\y.txt", false)},
     };
     for (const auto& k : cases) {
         EXPECT_FALSE(k.result.ok) << k.what;
@@ -195,7 +195,7 @@ TEST(HostFileSystem, RefusesToChangeAReadOnlyFileEvenForRoot) {
         {"write", hfs.WriteFile("C:\\flotilla.cfg", "changed")},
         {"copy onto", hfs.Copy("C:\\other.cfg", "C:\\flotilla.cfg")},
         {"delete", hfs.Remove("C:\\flotilla.cfg", false)},
-        {"move onto", hfs.Move("C:\\other.cfg", "C:\\flotilla.cfg")},
+        {"move onto", hfs.Move("C:\\other.cfg", "C:\\flotilla.cfg", false)},
     };
     for (const auto& k : refusals) {
         EXPECT_FALSE(k.result.ok) << k.what;

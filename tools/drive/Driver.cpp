@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "Json.h"
+#include "app/FrmHistory.h"
 #include "platform/Cp1252.h"
 #include "platform/qt/QtText.h"
 
@@ -67,6 +68,7 @@ Driver::Driver(FrmMain& window, RecordingDialogs& dialogs, RecordingShell& shell
         Print(Json().Raw("browse", browse.Str()).Str());
     };
     dialogs_.onModal = [this](ModalWindow& modal) {
+        if (auto* history = dynamic_cast<FrmHistory*>(&modal)) return PrintHistory(*history);
         const auto captions = modal.Captions();
         Json c;
         for (const char* name :
@@ -140,6 +142,18 @@ void Driver::Answer(const std::string& args) {
             actions.push_back(action);
         }
         dialogs_.QueueModal(actions);
+    } else if (what == "history") {
+        std::vector<std::string> actions;
+        std::stringstream list(rest.empty() ? "close" : rest);
+        for (std::string action; std::getline(list, action, ',');) {
+            int row = 0;
+            const bool select = action.rfind("select ", 0) == 0 && ParseInt(action.substr(7), row);
+            if (!select && action != "undo" && action != "close")
+                return PrintError("unknown history action: " + action);
+            actions.push_back(action);
+        }
+        if (actions.back() != "close") return PrintError("the history actions end with close");
+        dialogs_.QueueModalFor("frmHistory", actions);
     } else if (what == "browse") {
         if (rest == "cancel") {
             dialogs_.QueueBrowse(std::nullopt);
@@ -149,6 +163,27 @@ void Driver::Answer(const std::string& args) {
     } else {
         PrintError("unknown answer: " + what);
     }
+}
+
+void Driver::PrintHistory(const FrmHistory& history) {
+    std::vector<std::string> entries;
+    for (const auto& entry : history.Entries()) {
+        std::vector<std::string> files;
+        for (const JournalFile* file : entry.ChangedFiles()) {
+            files.push_back(Json()
+                                .Text("path", file->path)
+                                .Number("before", file->before.Size())
+                                .Number("after", file->After().Size())
+                                .Str());
+        }
+        entries.push_back(Json()
+                              .Text("kind", entry.kind)
+                              .Text("title", entry.title)
+                              .Bool("undone", entry.undone || entry.rolledBack)
+                              .Raw("files", Json::Array(files))
+                              .Str());
+    }
+    Print(Json().Utf8("window", "frmHistory").Raw("entries", Json::Array(entries)).Str());
 }
 
 void Driver::Start() {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/FrmHistory.h"
 #include "app/FrmMain.h"
 #include "platform/RecordingDialogs.h"
 #include "platform/RecordingShell.h"
@@ -25,6 +26,7 @@ private:
     void NoticeClosedWindow();
 
     void Answer(const std::string& args);
+    void PrintHistory(const FrmHistory& history);
     void Start();
     void Set(const std::string& args);
     void Type(const std::string& args);

@@ -8,6 +8,7 @@
 #include "app/FrmMain.h"
 #include "platform/Cp1252.h"
 #include "platform/HostFileSystem.h"
+#include "platform/JournaledFileSystem.h"
 #include "platform/RecordingDialogs.h"
 #include "platform/RecordingShell.h"
 
@@ -18,6 +19,7 @@ struct Options {
     std::vector<zephrane::Drive> drives;
     std::optional<std::string> documents;
     std::map<std::string, std::string> environment;
+    std::optional<std::string> journal;
 };
 
 bool ParseOptions(int argc, char** argv, Options& options) {
@@ -30,6 +32,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             options.programDir = zephrane::Utf8ToCp1252(value);
         } else if (option == "--documents") {
             options.documents = zephrane::Utf8ToCp1252(value);
+        } else if (option == "--journal") {
+            options.journal = zephrane::Utf8ToCp1252(value);
         } else if (option == "--drive" && equals != std::string::npos) {
             options.drives.push_back({value.substr(0, equals), value.substr(equals + 1)});
         } else if (option == "--env" && equals != std::string::npos) {
@@ -48,13 +52,18 @@ int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
         std::cerr << "usage: zephrane-drive --program-dir DIR [--drive L=DIR]... [--documents DIR] [--env "
-                     "NAME=VALUE]...\n";
+                     "NAME=VALUE]... [--journal DIR]\n";
         return 2;
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
 
-    zephrane::HostFileSystem fs(options.drives);
+    zephrane::HostFileSystem host(options.drives);
+    // Without --journal nothing is recorded, so that no test writes into the
+    // user's own journal.
+    zephrane::Journal journal(host, options.journal.value_or(""));
+    zephrane::JournaledFileSystem journaled(host, journal);
+    zephrane::FileSystem& fs = options.journal ? static_cast<zephrane::FileSystem&>(journaled) : host;
     zephrane::RecordingDialogs dialogs;
     zephrane::RecordingShell shell;
     shell.programFolder = options.programDir;
@@ -62,7 +71,7 @@ int main(int argc, char** argv) {
     shell.environment = options.environment;
     zephrane::Platform platform{fs, dialogs, shell};
 
-    zephrane::FrmMain window(platform);
+    zephrane::FrmMain window(platform, options.journal ? &journaled : nullptr);
     zephrane::drive::Driver driver(window, dialogs, shell, std::cout);
     driver.Run(std::cin);
     return 0;

@@ -1,0 +1,62 @@
+#include "platform/Sha256.h"
+
+#include <array>
+#include <stdexcept>
+
+#ifdef _WIN32
+#define NOMINMAX
+#include <windows.h>
+// windows.h first: bcrypt.h relies on its types.
+#include <bcrypt.h>
+#else
+#include <openssl/evp.h>
+#endif
+
+namespace zephrane {
+namespace {
+
+using Digest = std::array<unsigned char, 32>;
+
+std::string Hex(const Digest& digest) {
+    static const char kDigits[] = "0123456789abcdef";
+    std::string hex;
+    hex.reserve(digest.size() * 2);
+    for (unsigned char b : digest) {
+        hex += kDigits[b >> 4];
+        hex += kDigits[b & 0x0f];
+    }
+    return hex;
+}
+
+#ifdef _WIN32
+
+Digest Compute(std::string_view bytes) {
+    Digest digest{};
+    // A hash that cannot be taken would make every later comparison wrong.
+    if (BCryptHash(BCRYPT_SHA256_ALG_HANDLE, nullptr, 0,
+                   reinterpret_cast<PUCHAR>(const_cast<char*>(bytes.data())),
+                   static_cast<ULONG>(bytes.size()), digest.data(), static_cast<ULONG>(digest.size())) != 0)
+        throw std::runtime_error("SHA-256 is not available");
+    return digest;
+}
+
+#else
+
+Digest Compute(std::string_view bytes) {
+    Digest digest{};
+    unsigned int length = 0;
+    if (EVP_Digest(bytes.data(), bytes.size(), digest.data(), &length, EVP_sha256(), nullptr) != 1 ||
+        length != digest.size())
+        throw std::runtime_error("SHA-256 is not available");
+    return digest;
+}
+
+#endif
+
+}  // namespace
+
+std::string Sha256Hex(std::string_view bytes) {
+    return Hex(Compute(bytes));
+}
+
+}  // namespace zephrane
