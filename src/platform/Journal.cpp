@@ -180,7 +180,8 @@ std::vector<const JournalFile*> JournalEntry::ChangedFiles() const {
     return changed;
 }
 
-Journal::Journal(FileSystem& store, std::string folder) : store_(store), folder_(std::move(folder)) {}
+Journal::Journal(FileSystem& store, std::string folder, JournalLimits limits)
+    : store_(store), folder_(std::move(folder)), limits_(limits) {}
 
 std::vector<std::string> Journal::EntryNames() const {
     std::vector<std::string> names;
@@ -268,7 +269,7 @@ void Journal::Prune() {
         sizes.push_back(store_.FileSize(EntryPath(name)).value_or(0));
         total += sizes.back();
     }
-    for (std::size_t i = 0; i + kKeepEntries < names.size() && total > kKeepBytes; ++i) {
+    for (std::size_t i = 0; i + limits_.entries < names.size() && total > limits_.bytes; ++i) {
         if (!store_.Remove(EntryPath(names[i]), false)) break;
         total -= sizes[i];
     }

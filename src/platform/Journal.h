@@ -34,6 +34,13 @@ struct JournalFile {
     bool Changed() const { return before != After(); }
 };
 
+// The oldest entries of a journal are pruned beyond `bytes` in all, but never
+// the newest `entries`.
+struct JournalLimits {
+    std::size_t entries = 50;
+    std::uint64_t bytes = 200ull * 1024 * 1024;
+};
+
 // One operation of the journal: an order, a patch run, a reset, an undo.
 struct JournalEntry {
     std::string name;  // the entry's file name in the journal folder
@@ -57,16 +64,12 @@ struct JournalEntry {
 // touched, its before-image and the state it is about to get are appended and
 // flushed; the operation is marked complete after its last change. An
 // operation that was not marked complete can be rolled back from this record
-// alone. The oldest entries are pruned beyond kKeepBytes, but never the last
-// kKeepEntries.
+// alone.
 class Journal {
 public:
-    static constexpr std::size_t kKeepEntries = 50;
-    static constexpr std::uint64_t kKeepBytes = 200ull * 1024 * 1024;
-
     // `store` is the file system the journal writes its own files through;
     // the files of an operation are recorded by JournaledFileSystem.
-    Journal(FileSystem& store, std::string folder);
+    Journal(FileSystem& store, std::string folder, JournalLimits limits = {});
 
     const std::string& Folder() const { return folder_; }
 
@@ -95,6 +98,7 @@ private:
 
     FileSystem& store_;
     std::string folder_;
+    JournalLimits limits_;
     bool open_ = false;
     std::string header_;  // kind, undone entry and title of the open operation
     std::string path_;    // its entry, once written
