@@ -8,7 +8,9 @@
 #include "platform/Sha256.h"
 
 #ifdef _WIN32
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <windows.h>
 #else
 #include <signal.h>

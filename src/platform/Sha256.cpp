@@ -4,7 +4,9 @@
 #include <stdexcept>
 
 #ifdef _WIN32
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <windows.h>
 // windows.h first: bcrypt.h relies on its types.
 #include <bcrypt.h>
@@ -32,11 +34,15 @@ std::string Hex(const Digest& digest) {
 
 Digest Compute(std::string_view bytes) {
     Digest digest{};
-    // A hash that cannot be taken would make every later comparison wrong.
-    if (BCryptHash(BCRYPT_SHA256_ALG_HANDLE, nullptr, 0,
-                   reinterpret_cast<PUCHAR>(const_cast<char*>(bytes.data())),
-                   static_cast<ULONG>(bytes.size()), digest.data(), static_cast<ULONG>(digest.size())) != 0)
-        throw std::runtime_error("SHA-256 is not available");
+    BCRYPT_ALG_HANDLE algorithm = nullptr;
+    bool ok = BCryptOpenAlgorithmProvider(&algorithm, BCRYPT_SHA256_ALGORITHM, nullptr, 0) == 0;
+    // Files beyond 4 GB are not the program's; a hash that cannot be taken
+    // would make every later comparison wrong.
+    ok = ok && bytes.size() <= 0xffffffffu &&
+         BCryptHash(algorithm, nullptr, 0, reinterpret_cast<PUCHAR>(const_cast<char*>(bytes.data())),
+                    static_cast<ULONG>(bytes.size()), digest.data(), static_cast<ULONG>(digest.size())) == 0;
+    if (algorithm) BCryptCloseAlgorithmProvider(algorithm, 0);
+    if (!ok) throw std::runtime_error("SHA-256 is not available");
     return digest;
 }
 
