@@ -22,7 +22,12 @@
 namespace zephrane {
 namespace {
 
-constexpr const char* kSuffix = ".log";
+// An entry's state is the ending of its file's name, so that a start finds
+// the interrupted operations from the folder's listing alone, and a state
+// changes by one rename.
+constexpr const char* kOpen = ".open";
+constexpr const char* kDone = ".done";
+constexpr const char* kPutBack = ".back";
 constexpr std::int64_t kAbsent = -1;
 constexpr std::int64_t kRecordedBefore = -2;
 
@@ -57,14 +62,7 @@ public:
         std::map<std::string, std::size_t> byPath;
         std::string line;
         if (!NextLine(line) || !ReadBegin(line, entry)) return;
-        while (NextLine(line)) {
-            if (line == "complete") {
-                entry.complete = true;
-            } else if (line == "rolledback") {
-                entry.rolledBack = true;
-            } else if (!ReadTouch(line, entry, byPath)) {
-                return;
-            }
+        while (NextLine(line) && ReadTouch(line, entry, byPath)) {
         }
     }
 
@@ -152,23 +150,29 @@ private:
     bool valid_ = false;
 };
 
-// "00000042-1234.log" -> 42; -1 for a name that is not an entry's.
-std::int64_t SequenceOf(const std::string& name) {
-    if (name.size() <= 9 || name[8] != '-' || name.size() < 4 ||
-        name.compare(name.size() - 4, 4, kSuffix) != 0)
-        return -1;
-    std::int64_t n = 0;
+// "00000042-1234.done": the entry's name "00000042-1234" and its state.
+struct EntryFile {
+    std::string name;
+    std::string state;
+    std::int64_t sequence = -1;
+};
+
+std::optional<EntryFile> ParseEntryFile(const std::string& file) {
+    const auto dot = file.rfind('.');
+    if (dot == std::string::npos || dot < 10 || file[8] != '-') return std::nullopt;
+    EntryFile entry{file.substr(0, dot), file.substr(dot), 0};
+    if (entry.state != kOpen && entry.state != kDone && entry.state != kPutBack) return std::nullopt;
     for (std::size_t i = 0; i < 8; ++i) {
-        if (name[i] < '0' || name[i] > '9') return -1;
-        n = n * 10 + (name[i] - '0');
+        if (file[i] < '0' || file[i] > '9') return std::nullopt;
+        entry.sequence = entry.sequence * 10 + (file[i] - '0');
     }
-    return n;
+    return entry;
 }
 
 std::string EntryName(std::int64_t sequence, std::int64_t process) {
     char name[64];
-    std::snprintf(name, sizeof name, "%08lld-%lld%s", static_cast<long long>(sequence),
-                  static_cast<long long>(process), kSuffix);
+    std::snprintf(name, sizeof name, "%08lld-%lld", static_cast<long long>(sequence),
+                  static_cast<long long>(process));
     return name;
 }
 
@@ -185,11 +189,11 @@ std::vector<const JournalFile*> JournalEntry::ChangedFiles() const {
 Journal::Journal(FileSystem& store, std::string folder, JournalLimits limits)
     : store_(store), folder_(std::move(folder)), limits_(limits) {}
 
-std::vector<std::string> Journal::EntryNames() const {
+std::vector<std::string> Journal::EntryFiles() const {
     std::vector<std::string> names;
     if (const auto files = store_.Files(folder_)) {
         for (const auto& file : *files) {
-            if (SequenceOf(file.name) >= 0) names.push_back(file.name);
+            if (ParseEntryFile(file.name)) names.push_back(file.name);
         }
     }
     std::sort(names.begin(), names.end());
@@ -198,7 +202,7 @@ std::vector<std::string> Journal::EntryNames() const {
 
 void Journal::Begin(const std::string& kind, const std::string& title, const std::string& undoes) {
     open_ = true;
-    path_.clear();
+    name_.clear();
     recorded_.clear();
     header_ = kind + " " + (undoes.empty() ? "-" : undoes) + " " +
               Number(static_cast<std::int64_t>(title.size())) + "\n" + title + "\n";
@@ -207,54 +211,63 @@ void Journal::Begin(const std::string& kind, const std::string& title, const std
 // The entry is made with the first file the operation touches.
 IoResult Journal::OpenEntry() {
     if (auto made = store_.MakeFolder(folder_); !made) return made;
-    const auto names = EntryNames();
-    const std::int64_t sequence = names.empty() ? 1 : SequenceOf(names.back()) + 1;
-    path_ = EntryPath(EntryName(sequence, CurrentProcessId()));
+    const auto files = EntryFiles();
+    const std::int64_t sequence = files.empty() ? 1 : ParseEntryFile(files.back())->sequence + 1;
+    name_ = EntryName(sequence, CurrentProcessId());
     return IoResult::Success();
 }
 
 IoResult Journal::Record(const std::string& path, const std::optional<FileImage>& before,
                          const FileImage& after) {
     std::string record = TouchRecord(path, before, after);
-    if (path_.empty()) {
+    if (name_.empty()) {
         if (auto r = OpenEntry(); !r) return r;
         record = "begin " + Number(static_cast<std::int64_t>(std::time(nullptr))) + " " +
                  Number(CurrentProcessId()) + " " + header_ + record;
     }
-    if (auto r = store_.Append(path_, record); !r) return r;
+    if (auto r = store_.Append(EntryPath(name_ + kOpen), record); !r) return r;
     recorded_.insert(path);
     return IoResult::Success();
 }
 
 IoResult Journal::Complete() {
-    const std::string path = path_;
+    const std::string name = name_;
     open_ = false;
-    path_.clear();
+    name_.clear();
     recorded_.clear();
-    if (path.empty()) return IoResult::Success();
-    if (auto r = store_.Append(path, "complete\n"); !r) return r;
+    if (name.empty()) return IoResult::Success();
+    if (auto r = store_.Move(EntryPath(name + kOpen), EntryPath(name + kDone), false); !r) return r;
     Prune();
     return IoResult::Success();
 }
 
 IoResult Journal::MarkRolledBack(const JournalEntry& entry) {
-    return store_.Append(EntryPath(entry.name), "rolledback\n");
+    const std::string from = entry.complete ? kDone : kOpen;
+    return store_.Move(EntryPath(entry.name + from), EntryPath(entry.name + kPutBack), false);
+}
+
+std::optional<JournalEntry> Journal::ReadEntry(const std::string& file) const {
+    const auto parsed = ParseEntryFile(file);
+    const auto bytes = store_.ReadFile(EntryPath(file));
+    if (!parsed || !bytes) return std::nullopt;
+    JournalEntry entry;
+    entry.name = parsed->name;
+    entry.sequence = parsed->sequence;
+    entry.complete = parsed->state == kDone;
+    entry.rolledBack = parsed->state == kPutBack;
+    EntryReader reader(*bytes);
+    reader.Read(entry);
+    if (!reader.Valid()) return std::nullopt;
+    return entry;
 }
 
 std::vector<JournalEntry> Journal::Entries() const {
     std::vector<JournalEntry> entries;
-    for (const auto& name : EntryNames()) {
-        const auto bytes = store_.ReadFile(EntryPath(name));
-        if (!bytes) continue;
-        JournalEntry entry;
-        entry.name = name;
-        entry.sequence = SequenceOf(name);
-        EntryReader reader(*bytes);
-        reader.Read(entry);
-        if (reader.Valid()) entries.push_back(std::move(entry));
+    for (const auto& file : EntryFiles()) {
+        if (auto entry = ReadEntry(file)) entries.push_back(std::move(*entry));
     }
     for (const auto& undo : entries) {
-        if (undo.kind != "undo" || !undo.complete || undo.rolledBack) continue;
+        if (undo.kind != "undo" || !undo.complete) continue;
         for (auto& entry : entries) {
             if (entry.name == undo.undoes) entry.undone = true;
         }
@@ -263,16 +276,25 @@ std::vector<JournalEntry> Journal::Entries() const {
     return entries;
 }
 
+std::vector<JournalEntry> Journal::Interrupted() const {
+    std::vector<JournalEntry> entries;
+    for (const auto& file : EntryFiles()) {
+        if (ParseEntryFile(file)->state != kOpen) continue;
+        if (auto entry = ReadEntry(file)) entries.insert(entries.begin(), std::move(*entry));
+    }
+    return entries;
+}
+
 void Journal::Prune() {
-    const auto names = EntryNames();
+    const auto files = EntryFiles();
     std::vector<std::uint64_t> sizes;
     std::uint64_t total = 0;
-    for (const auto& name : names) {
-        sizes.push_back(store_.FileSize(EntryPath(name)).value_or(0));
+    for (const auto& file : files) {
+        sizes.push_back(store_.FileSize(EntryPath(file)).value_or(0));
         total += sizes.back();
     }
-    for (std::size_t i = 0; i + limits_.entries < names.size() && total > limits_.bytes; ++i) {
-        if (!store_.Remove(EntryPath(names[i]), false)) break;
+    for (std::size_t i = 0; i + limits_.entries < files.size() && total > limits_.bytes; ++i) {
+        if (!store_.Remove(EntryPath(files[i]), false)) break;
         total -= sizes[i];
     }
 }

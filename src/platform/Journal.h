@@ -43,7 +43,7 @@ struct JournalLimits {
 
 // One operation of the journal: an order, a patch run, a reset, an undo.
 struct JournalEntry {
-    std::string name;  // the entry's file name in the journal folder
+    std::string name;  // the entry's name in the journal folder, without its state
     std::int64_t sequence = 0;
     std::int64_t time = 0;  // seconds since 1970
     std::int64_t process = 0;
@@ -60,11 +60,12 @@ struct JournalEntry {
 };
 
 // The journal of operations: one append-only file per operation in its own
-// folder (outside every folder a patch walk reaches). Before a file is
+// folder (outside every folder a patch walk reaches), "<sequence>-<process>"
+// and the entry's state: ".open" while it runs, ".done" once complete,
+// ".back" once an interrupted one has been put back. Before a file is
 // touched, its before-image and the state it is about to get are appended and
-// flushed; the operation is marked complete after its last change. An
-// operation that was not marked complete can be rolled back from this record
-// alone.
+// flushed; the entry is renamed complete after the last change. An operation
+// that was not marked complete can be rolled back from this record alone.
 class Journal {
 public:
     // `store` is the file system the journal writes its own files through;
@@ -89,10 +90,15 @@ public:
 
     // Every entry, newest first, with `undone` filled in.
     std::vector<JournalEntry> Entries() const;
+    // The entries never marked complete nor put back, newest first: found
+    // without reading the others.
+    std::vector<JournalEntry> Interrupted() const;
 
 private:
-    std::string EntryPath(const std::string& name) const { return folder_ + "\\" + name; }
-    std::vector<std::string> EntryNames() const;
+    std::string EntryPath(const std::string& file) const { return folder_ + "\\" + file; }
+    // The entries' file names, oldest first.
+    std::vector<std::string> EntryFiles() const;
+    std::optional<JournalEntry> ReadEntry(const std::string& file) const;
     IoResult OpenEntry();
     void Prune();
 
@@ -101,7 +107,7 @@ private:
     JournalLimits limits_;
     bool open_ = false;
     std::string header_;  // kind, undone entry and title of the open operation
-    std::string path_;    // its entry, once written
+    std::string name_;    // its entry, once written
     std::set<std::string> recorded_;
 };
 

@@ -69,8 +69,8 @@ RollbackReport RollBack(FileSystem& fs, const JournalEntry& entry) {
 
 std::vector<Recovery> RecoverInterrupted(FileSystem& fs, Journal& journal) {
     std::vector<Recovery> recoveries;
-    for (const auto& entry : journal.Entries()) {
-        if (entry.complete || entry.rolledBack || IsOtherLiveProcess(entry.process)) continue;
+    for (const auto& entry : journal.Interrupted()) {
+        if (IsOtherLiveProcess(entry.process)) continue;
         Recovery recovery{entry, RollBack(fs, entry)};
         if (recovery.report.failed.empty()) journal.MarkRolledBack(entry);
         recoveries.push_back(std::move(recovery));

@@ -67,7 +67,7 @@ TEST_F(JournalTest, RecordsEveryFileBeforeItIsTouchedAndReadsEveryCutOffLogSafel
     TempDir other;
     Journal cutJournal(host, other.Str() + "\\journal");
     for (std::size_t cut = 0; cut < log.size(); ++cut) {
-        other.Write("journal/00000001-1.log", log.substr(0, cut));
+        other.Write("journal/00000001-1.open", log.substr(0, cut));
         const auto read = cutJournal.Entries();
         ASSERT_LE(read.size(), 1u);
         if (read.empty()) continue;
