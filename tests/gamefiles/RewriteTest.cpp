@@ -1,0 +1,103 @@
+// The rewrite of a file through its temporary copy: every way it can fail
+// leaves the file as it was, or says where its old content is kept.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "gamefiles/Rewrite.h"
+#include "platform/HostFileSystem.h"
+#include "platform/TextFile.h"
+#include "support/FaultyFileSystem.h"
+#include "support/TestFiles.h"
+
+namespace zephrane::testing {
+namespace {
+
+using Op = FaultyFileSystem::Op;
+
+// Untouched lines keep every byte but their line ends.
+const std::string kOld =
+    "[FLOTILLA]\r\nNbBases=2 ;two\nName=\xE9\x80\x81\xFF\r  trailing  \r\n\r\n; drop\r\nlast";
+const std::string kNew =
+    Crlf({"[FLOTILLA]", "NbBases=2 ;two", "Added=1", "Name=\xE9\x80\x81\xFF", "  trailing  ", "", "last"});
+
+bool AddLine(const Lines& in, Lines& out, std::string& error) {
+    if (in.size() < 2) error = "The flotilla section is missing.";
+    for (const auto& line : in) {
+        if (line != "; drop") out.push_back(line);
+        if (line.rfind("NbBases", 0) == 0) out.push_back("Added=1");
+    }
+    return error.empty();
+}
+
+TEST(RewriteThroughTemp, EveryFailureLeavesTheFileAsItWasOrSaysWhereItIs) {
+    struct Case {
+        const char* what;
+        std::function<void(FaultyFileSystem&, TempDir&)> fault;
+        std::string error;  // "" when the rewrite succeeds
+        std::string after;  // the file afterwards
+        bool tempKept;
+    };
+    const std::string temp = "Flotilla.xxx";
+    // clang-format off
+    const std::vector<Case> cases = {
+        {"a stale temporary copy is replaced", [](auto&, auto& dir) { dir.Write("Flotilla.xxx", "old crash"); },
+         "", kNew, false},
+        {"a refused layout", [](auto&, auto& dir) { dir.Write("Flotilla.cfg", "x"); },
+         "The flotilla section is missing.", "x", false},
+        {"an unreadable copy", [](auto& fs, auto&) { fs.Refuse(Op::ReadFile, ".xxx", "I/O error"); },
+         "The file could not be read: I/O error", kOld, false},
+        {"a refused write", [](auto& fs, auto&) { fs.Refuse(Op::WriteFile, ".cfg", "The file is read-only."); },
+         "The file could not be written: The file is read-only.", kOld, false},
+        {"a full disk", [](auto& fs, auto&) { fs.ShortWrite(".cfg", 5); },
+         "The file could not be written: No space left on device", kOld, false},
+        {"a full disk and no way back", [](auto& fs, auto&) { fs.ShortWrite(".cfg", 5); fs.Refuse(Op::CopyFile, "xxx -> "); },
+         "The file could not be written: No space left on device\r\nIts previous content is kept in ", "[FLOT", true},
+        {"no copy can be made", [](auto& fs, auto&) { fs.Refuse(Op::CopyFile, "", "Disk full"); },
+         "No temporary copy could be made: Disk full", kOld, false},
+        {"the stale copy stays", [](auto& fs, auto& dir) { dir.Write("Flotilla.xxx", ""); fs.Refuse(Op::DeleteFile); },
+         "The old temporary copy ", kOld, true},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        const auto file = dir.Write("Flotilla.cfg", kOld);
+        HostFileSystem host({});
+        FaultyFileSystem fs(host);
+        c.fault(fs, dir);
+        const auto outcome = RewriteThroughTemp(fs, dir.Path().string(), "Flotilla.cfg", temp, AddLine);
+        EXPECT_EQ(outcome.ok, c.error.empty());
+        EXPECT_EQ(outcome.error.substr(0, c.error.size()), c.error) << outcome.error;
+        EXPECT_EQ(outcome.path, dir.Path().string() + "\\Flotilla.cfg");
+        EXPECT_EQ(ReadBytes(file), c.after);
+        EXPECT_EQ(std::filesystem::exists(dir.Path() / temp), c.tempKept);
+    }
+}
+
+// Stopped at any point, the file holds its old or its new content, never a
+// mix, and the old content is still in the temporary copy when the file
+// already holds the new.
+TEST(RewriteThroughTemp, AStopAtAnyPointLeavesAWholeFile) {
+    for (int k = 0;; ++k) {
+        SCOPED_TRACE(k);
+        TempDir dir;
+        const auto file = dir.Write("Flotilla.cfg", kOld);
+        HostFileSystem host({});
+        FaultyFileSystem fs(host);
+        fs.StopAfter(k);
+        try {
+            EXPECT_TRUE(
+                RewriteThroughTemp(fs, dir.Path().string(), "Flotilla.cfg", "Flotilla.xxx", AddLine).ok);
+            EXPECT_EQ(ReadBytes(file), kNew);
+            break;
+        } catch (const FaultyFileSystem::Crash&) {
+            const std::string now = ReadBytes(file);
+            EXPECT_TRUE(now == kOld || (now == kNew && ReadBytes(dir.Path() / "Flotilla.xxx") == kOld))
+                << now;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zephrane::testing
