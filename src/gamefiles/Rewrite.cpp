@@ -23,7 +23,7 @@ RewriteOutcome RewriteThroughTemp(FileSystem& fs, const std::string& folder, con
                                   const std::string& tempName, const LineTransform& transform) {
     const std::string target = folder + "\\" + fileName;
     const std::string temp = folder + "\\" + tempName;
-    RewriteOutcome outcome{true, target, ""};
+    RewriteOutcome outcome{true, target, "", ""};
     const auto fail = [&](const std::string& why) {
         outcome.ok = false;
         outcome.error = why;

@@ -1,157 +1,145 @@
 #include "e2e/DriveSession.h"
 
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <fstream>
-
-#include "support/TestFiles.h"
+#include <cerrno>
+#include <csignal>
 
 namespace zephrane::testing {
-namespace {
 
-std::string ShellQuote(const std::string& text) {
-    std::string out = "'";
-    for (char c : text) {
-        if (c == '\'') {
-            out += "'\\''";
-        } else {
-            out += c;
-        }
-    }
-    return out + "'";
-}
-
-}  // namespace
-
-std::vector<std::string> DriveResult::With(const std::string& fragment) const {
-    std::vector<std::string> out;
-    for (const auto& line : lines) {
-        if (line.find(fragment) != std::string::npos) out.push_back(line);
-    }
-    return out;
-}
-
-std::string DriveResult::First(const std::string& fragment) const {
-    const auto found = With(fragment);
-    return found.empty() ? "" : found.front();
-}
-
-DriveResult RunDrive(const std::vector<std::string>& options, const std::vector<std::string>& commands) {
-    TempDir io;
-    const auto input = io.Write("commands.txt", [&] {
-        std::string text;
-        for (const auto& c : commands) text += c + "\n";
-        return text;
-    }());
-    const auto output = io.Path() / "output.jsonl";
-    std::string command = ShellQuote(ZEPHRANE_DRIVE_PATH);
-    for (const auto& option : options) command += " " + ShellQuote(option);
-    command += " < " + ShellQuote(input.string()) + " > " + ShellQuote(output.string()) + " 2>/dev/null";
-
-    DriveResult result;
-    const int status = std::system(command.c_str());
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream in(output);
-    for (std::string line; std::getline(in, line);) result.lines.push_back(line);
-    return result;
-}
-
-LiveDrive::LiveDrive(const std::vector<std::string>& options) {
+DriveSession::DriveSession(const Lines& options) {
+    // A driver that has died must not take the test down with SIGPIPE.
+    std::signal(SIGPIPE, SIG_IGN);
+    // Everything the child needs is made before the fork: the test program
+    // has threads, and the child may only exec.
+    Lines args = {ZEPHRANE_DRIVE_PATH};
+    args.insert(args.end(), options.begin(), options.end());
+    std::vector<char*> argv;
+    for (auto& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
     int toChild[2];
     int fromChild[2];
-    if (pipe(toChild) != 0 || pipe(fromChild) != 0) return;
-    pid_ = fork();
+    if (pipe(toChild) != 0 || pipe(fromChild) != 0 || (pid_ = fork()) < 0) {
+        ADD_FAILURE() << "zephrane-drive could not be started";
+        return;
+    }
     if (pid_ == 0) {
+        // The driver dies with the test, whatever ends the test.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
         dup2(toChild[0], 0);
         dup2(fromChild[1], 1);
-        std::freopen("/dev/null", "w", stderr);
         close(toChild[1]);
         close(fromChild[0]);
-        std::vector<char*> argv;
-        std::string program = ZEPHRANE_DRIVE_PATH;
-        std::vector<std::string> args = options;
-        argv.push_back(program.data());
-        for (auto& arg : args) argv.push_back(arg.data());
-        argv.push_back(nullptr);
-        execv(program.c_str(), argv.data());
+        execv(argv[0], argv.data());
         _exit(127);
     }
     close(toChild[0]);
     close(fromChild[1]);
-    in_ = fdopen(toChild[1], "w");
-    out_ = fdopen(fromChild[0], "r");
+    in_ = toChild[1];
+    out_ = fromChild[0];
 }
 
-std::vector<std::string> LiveDrive::Run(const std::vector<std::string>& commands) {
-    std::vector<std::string> printed;
-    if (!in_ || !out_) return printed;
-    const std::string fence = "{\"echo\":" + JsonQuote("fence " + std::to_string(++fences_)) + "}";
-    for (const auto& command : commands) std::fprintf(in_, "%s\n", command.c_str());
-    std::fprintf(in_, "echo fence %d\n", fences_);
-    std::fflush(in_);
-    std::string line;
-    for (int c; (c = std::fgetc(out_)) != EOF;) {
-        if (c != '\n') {
-            line += static_cast<char>(c);
-            continue;
+bool DriveSession::ReadLine(std::string& line) {
+    const auto limit = std::chrono::duration_cast<std::chrono::milliseconds>(kSilenceLimit).count();
+    while (out_ >= 0) {
+        if (const auto end = buffer_.find('\n'); end != std::string::npos) {
+            line = buffer_.substr(0, end);
+            buffer_.erase(0, end + 1);
+            return true;
         }
-        if (line == fence) break;
-        printed.push_back(line);
-        line.clear();
+        pollfd output{out_, POLLIN, 0};
+        const int ready = poll(&output, 1, static_cast<int>(limit));
+        char chunk[4096];
+        const ssize_t got = ready > 0 ? read(out_, chunk, sizeof chunk) : -1;
+        if (got > 0) {
+            buffer_.append(chunk, static_cast<std::size_t>(got));
+        } else if (got < 0 && errno == EINTR) {
+            continue;
+        } else {
+            if (ready == 0) {
+                kill(pid_, SIGKILL);
+                ADD_FAILURE() << "zephrane-drive printed nothing for " << kSilenceLimit.count()
+                              << " s while running up to \"" << lastCommand_ << "\" and was stopped";
+            }
+            close(out_);
+            out_ = -1;
+        }
     }
+    return false;
+}
+
+Lines DriveSession::Run(const Lines& commands) {
+    Lines printed;
+    if (in_ < 0) return printed;
+    const std::string fence = "fence " + std::to_string(++fences_);
+    std::string input;
+    for (const auto& command : commands) input += command + "\n";
+    input += "echo " + fence + "\n";
+    lastCommand_ = commands.empty() ? "" : commands.back();
+    if (write(in_, input.data(), input.size()) != static_cast<ssize_t>(input.size())) return printed;
+    for (std::string line; ReadLine(line) && line != "{\"echo\":" + JsonQuote(fence) + "}";)
+        printed.push_back(line);
     return printed;
 }
 
-int LiveDrive::Finish() {
-    if (in_) std::fclose(in_);
-    in_ = nullptr;
-    // Read what is left, so the driver never writes into a closed pipe.
-    if (out_) {
-        while (std::fgetc(out_) != EOF) {
-        }
-        std::fclose(out_);
+int DriveSession::Finish() {
+    if (pid_ <= 0) return status_;
+    if (in_ >= 0) close(in_);
+    in_ = -1;
+    lastCommand_ = "the end of its input";
+    for (std::string line; ReadLine(line);) {
     }
-    out_ = nullptr;
-    if (pid_ <= 0) return -1;
     int status = 0;
     waitpid(pid_, &status, 0);
     pid_ = -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return status_;
+}
+
+Lines RunDrive(const Lines& options, const Lines& commands) {
+    DriveSession session(options);
+    Lines printed = session.Run(commands);
+    EXPECT_EQ(session.Finish(), 0) << "zephrane-drive did not end normally";
+    return printed;
+}
+
+Lines DriveOptions(const Installation& install) {
+    return {"--program-dir", install.Host("program"), "--drive", "C=" + install.Host("c"),
+            "--journal",     install.JournalFolder()};
+}
+
+Lines With(const Lines& lines, const std::string& fragment) {
+    Lines found;
+    for (const auto& line : lines) {
+        if (line.find(fragment) != std::string::npos) found.push_back(line);
+    }
+    return found;
 }
 
 std::string JsonQuote(const std::string& utf8) {
     std::string out = "\"";
     for (char c : utf8) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                out += c;
+        if (c == '"' || c == '\\') out += '\\';
+        if (c == '\r' || c == '\n') {
+            out += c == '\r' ? "\\r" : "\\n";
+        } else {
+            out += c;
         }
     }
     return out + "\"";
 }
 
-std::string MsgBoxLine(int style, const std::string& title, const std::string& text,
-                       const std::string& pointer, const std::string& disabledJson) {
+std::string MsgBoxLine(int style, const std::string& title, const std::string& text, bool busy) {
+    std::string disabled = "[";
+    for (const auto& button : busy ? kLockedButtons : Lines{})
+        disabled += (disabled.size() > 1 ? "," : "") + JsonQuote(button);
     return "{\"msgbox\":{\"style\":" + std::to_string(style) + ",\"title\":" + JsonQuote(title) +
-           ",\"text\":" + JsonQuote(text) + "},\"pointer\":\"" + pointer + "\",\"disabled\":" + disabledJson +
-           "}";
+           ",\"text\":" + JsonQuote(text) + "},\"pointer\":\"" + (busy ? "hourglass" : "default") +
+           "\",\"disabled\":" + disabled + "]}";
 }
 
 }  // namespace zephrane::testing

@@ -1,67 +1,63 @@
 #pragma once
 
-#include <cstdio>
+// zephrane-drive as a child process: commands go to its standard input, the
+// JSON lines it prints come back. A driver that prints nothing for
+// kSilenceLimit is stopped and the test fails, so no test can hang on it.
+#include <chrono>
 #include <string>
 #include <vector>
 
+#include "support/TestFiles.h"
+
 namespace zephrane::testing {
 
-// One run of zephrane-drive: the options, the commands fed to its standard
-// input (one per line), and the JSON lines it printed.
-struct DriveResult {
-    int exitCode = -1;
-    std::vector<std::string> lines;
+inline constexpr std::chrono::seconds kSilenceLimit{60};
 
-    // The printed lines that contain `fragment`, in order.
-    std::vector<std::string> With(const std::string& fragment) const;
-    // The message boxes, each as its printed line.
-    std::vector<std::string> MessageBoxes() const { return With("{\"msgbox\":"); }
-    // The one line that contains `fragment`; "" when there is none.
-    std::string First(const std::string& fragment) const;
-};
-
-// Runs the driver with the given options ("--program-dir", dir, ...) and
-// commands. Options and commands are UTF-8.
-DriveResult RunDrive(const std::vector<std::string>& options, const std::vector<std::string>& commands);
-
-// A message box line as the driver prints it (pointer and disabled buttons
-// included).
-std::string MsgBoxLine(int style, const std::string& title, const std::string& text,
-                       const std::string& pointer = "default", const std::string& disabledJson = "[]");
-
-// The driver as a child process fed a few commands at a time, for tests that
-// look at what it printed (or change the folders on disk) before going on.
-class LiveDrive {
+class DriveSession {
 public:
-    explicit LiveDrive(const std::vector<std::string>& options);
-    ~LiveDrive() { Finish(); }
-    LiveDrive(const LiveDrive&) = delete;
-    LiveDrive& operator=(const LiveDrive&) = delete;
+    // `options` as zephrane-drive takes them: {"--program-dir", dir, "--drive", "C=...", ...}.
+    explicit DriveSession(const Lines& options);
+    ~DriveSession() { Finish(); }
+    DriveSession(const DriveSession&) = delete;
+    DriveSession& operator=(const DriveSession&) = delete;
 
-    // Sends the commands, then waits for their output: every line printed
-    // before the echo that closes them.
-    std::vector<std::string> Run(const std::vector<std::string>& commands);
-    // Closes the driver's input and returns its exit status.
+    // Sends the commands and returns every line printed while they ran.
+    Lines Run(const Lines& commands);
+    // Closes the driver's input and returns its exit status; -1 when it
+    // crashed or had to be stopped.
     int Finish();
 
 private:
+    // The next printed line; false at the end of the output or after the
+    // driver was stopped for its silence.
+    bool ReadLine(std::string& line);
+
     int pid_ = -1;
-    std::FILE* in_ = nullptr;
-    std::FILE* out_ = nullptr;
+    int in_ = -1;
+    int out_ = -1;
+    std::string buffer_;
     int fences_ = 0;
+    int status_ = -1;
+    std::string lastCommand_;
 };
 
+// One session: start, the commands, then the end of input, which must end
+// the driver with status 0.
+Lines RunDrive(const Lines& options, const Lines& commands);
+
+// Options for a program folder and drive C:.
+Lines DriveOptions(const Installation& install);
+
+// The lines of `lines` that contain `fragment`.
+Lines With(const Lines& lines, const std::string& fragment);
+
+std::string JsonQuote(const std::string& utf8);
+// A message box line as the driver prints it.
+std::string MsgBoxLine(int style, const std::string& title, const std::string& text, bool busy = false);
+
 // The ten buttons an order or a patch run locks, as `show` names them.
-inline const std::vector<std::string> kLockedButtons = {
+inline const Lines kLockedButtons = {
     "Command1",       "Command2",          "btnFixRenown 0", "btnFixRenown 1", "btnFixRenown 2",
     "btnFixRenown 3", "btnInitiateUpdate", "cmdReset",       "btnExit",        "Command3"};
-
-// The same buttons as a message box line lists them disabled.
-inline const std::string kLockedButtonsJson =
-    R"(["Command1","Command2","btnFixRenown 0","btnFixRenown 1","btnFixRenown 2","btnFixRenown 3",)"
-    R"("btnInitiateUpdate","cmdReset","btnExit","Command3"])";
-
-// JSON string escaping, for building expected lines.
-std::string JsonQuote(const std::string& utf8);
 
 }  // namespace zephrane::testing

@@ -6,19 +6,16 @@
 #include "platform/Rollback.h"
 #include "support/TestFiles.h"
 
-namespace zephrane {
+namespace zephrane::testing {
 namespace {
-
-using testing::ReadBytes;
-using testing::TempDir;
 
 struct JournalTest : ::testing::Test {
     TempDir dir;
     HostFileSystem host{{}};
-    Journal journal{host, dir.Str() + "\\journal"};
+    Journal journal{host, dir.Path().string() + "\\journal"};
     JournaledFileSystem files{host, journal};
 
-    std::string Path(const std::string& name) const { return dir.Str() + "\\" + name; }
+    std::string Path(const std::string& name) const { return dir.Path().string() + "\\" + name; }
     std::string Read(const std::string& name) const { return ReadBytes(dir.Path() / name); }
     bool Exists(const std::string& name) const { return std::filesystem::exists(dir.Path() / name); }
 
@@ -65,7 +62,7 @@ TEST_F(JournalTest, RecordsEveryFileBeforeItIsTouchedAndReadsEveryCutOffLogSafel
     // records before the cut, never as something else.
     const std::string log = LogBytes();
     TempDir other;
-    Journal cutJournal(host, other.Str() + "\\journal");
+    Journal cutJournal(host, other.Path().string() + "\\journal");
     for (std::size_t cut = 0; cut < log.size(); ++cut) {
         other.Write("journal/00000001-1.open", log.substr(0, cut));
         const auto read = cutJournal.Entries();
@@ -147,7 +144,7 @@ TEST_F(JournalTest, UndoRevertsTheNewestOperationOnlyWhileItsFilesAreAsItLeftThe
 }
 
 TEST_F(JournalTest, PrunesTheOldestEntriesBeyondItsSizeButKeepsTheNewestOnes) {
-    Journal small(host, dir.Str() + "\\journal", JournalLimits{3, 1});
+    Journal small(host, dir.Path().string() + "\\journal", JournalLimits{3, 1});
     JournaledFileSystem smallFiles(host, small);
     for (int i = 0; i < 6; ++i) {
         small.Begin("patch", "run " + std::to_string(i));
@@ -161,4 +158,4 @@ TEST_F(JournalTest, PrunesTheOldestEntriesBeyondItsSizeButKeepsTheNewestOnes) {
 }
 
 }  // namespace
-}  // namespace zephrane
+}  // namespace zephrane::testing

@@ -1,75 +1,123 @@
 #include "support/TestFiles.h"
 
+#include <gtest/gtest.h>
+
 #include <atomic>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <stdexcept>
 
+#include "platform/TextFile.h"
+
 namespace zephrane::testing {
-namespace {
 
-std::filesystem::path Relative(const std::string& relative) {
-    std::string s = relative;
-    for (char& c : s) {
-        if (c == '\\') c = '/';
-    }
-    while (!s.empty() && s.front() == '/') s.erase(s.begin());
-    return std::filesystem::path(s);
-}
-
-}  // namespace
+namespace fs = std::filesystem;
 
 TempDir::TempDir() {
     static std::atomic<int> counter{0};
-    std::random_device rd;
-    const auto base = std::filesystem::temp_directory_path();
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        auto candidate = base / ("zephrane-test-" + std::to_string(rd()) + "-" + std::to_string(counter++));
-        if (std::filesystem::create_directory(candidate)) {
-            path_ = candidate;
-            return;
-        }
+    std::random_device random;
+    for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+        const auto candidate = fs::temp_directory_path() / ("zephrane-test-" + std::to_string(random()) +
+                                                            "-" + std::to_string(counter++));
+        if (fs::create_directory(candidate)) path_ = candidate;
     }
-    throw std::runtime_error("no temporary folder");
+    if (path_.empty()) throw std::runtime_error("no temporary folder");
 }
 
 TempDir::~TempDir() {
     std::error_code ec;
-    // Read-only files left by tests must not stop the clean-up.
-    for (auto it = std::filesystem::recursive_directory_iterator(path_, ec);
-         !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
-        std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
+    for (auto it = fs::recursive_directory_iterator(path_, ec);
+         !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+        fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
     }
-    std::filesystem::remove_all(path_, ec);
+    fs::remove_all(path_, ec);
 }
 
-std::filesystem::path TempDir::Write(const std::string& relative, const std::string& bytes) const {
-    const auto file = path_ / Relative(relative);
-    std::filesystem::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << bytes;
+fs::path TempDir::Write(const std::string& relative, const std::string& bytes) const {
+    const auto file = path_ / relative;
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
     return file;
 }
 
-std::filesystem::path TempDir::MakeDir(const std::string& relative) const {
-    const auto dir = path_ / Relative(relative);
-    std::filesystem::create_directories(dir);
-    return dir;
+fs::path TempDir::MakeDir(const std::string& relative) const {
+    fs::create_directories(path_ / relative);
+    return path_ / relative;
 }
 
-std::string ReadBytes(const std::filesystem::path& file) {
+std::string ReadBytes(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
 }
 
-std::string Crlf(std::initializer_list<std::string> lines) {
+std::string Crlf(const Lines& lines) {
     std::string out;
-    for (const auto& l : lines) out += l + "\r\n";
+    for (const auto& line : lines) out += line + "\r\n";
     return out;
+}
+
+fs::path DataPath(const std::string& relative) {
+    return fs::path(ZEPHRANE_TEST_DATA) / relative;
+}
+
+std::string Data(const std::string& relative) {
+    EXPECT_TRUE(fs::is_regular_file(DataPath(relative))) << "no data file " << relative;
+    return ReadBytes(DataPath(relative));
+}
+
+Tree ReadTree(const fs::path& root) {
+    Tree tree;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (entry.is_regular_file())
+            tree[fs::relative(entry.path(), root).generic_string()] = ReadBytes(entry.path());
+    }
+    return tree;
+}
+
+void ExpectTree(const Tree& actual, const Tree& expected) {
+    for (const auto& [path, bytes] : expected) {
+        const auto found = actual.find(path);
+        if (found == actual.end()) {
+            ADD_FAILURE() << "missing file " << path;
+        } else {
+            EXPECT_EQ(found->second, bytes) << "file " << path;
+        }
+    }
+    for (const auto& [path, bytes] : actual) {
+        if (!expected.count(path)) ADD_FAILURE() << "unexpected file " << path << ":\n" << bytes;
+    }
+}
+
+void ExpectTransforms(const std::string& dir, const Transform& transform) {
+    int cases = 0;
+    for (const auto& [name, bytes] : ReadTree(DataPath(dir))) {
+        if (fs::path(name).extension() != ".in") continue;
+        const std::string base = dir + "/" + name.substr(0, name.size() - 3);
+        SCOPED_TRACE(base);
+        Lines out;
+        std::string error;
+        const bool done = transform(SplitLines(bytes), out, error);
+        EXPECT_EQ(done ? JoinLines(out) : error, Data(base + (done ? ".out" : ".error")));
+        ++cases;
+    }
+    EXPECT_GT(cases, 0) << "no cases in " << dir;
+}
+
+Installation::Installation(const std::string& dataTree) {
+    fs::copy(DataPath(dataTree), dir_.Path(), fs::copy_options::recursive);
+    original_ = Files();
+}
+
+Tree Installation::Expected(const std::string& overlay, const Lines& removed) const {
+    Tree expected = original_;
+    if (!overlay.empty()) {
+        for (const auto& [path, bytes] : ReadTree(DataPath(overlay))) expected[path] = bytes;
+    }
+    for (const auto& path : removed) expected.erase(path);
+    return expected;
 }
 
 }  // namespace zephrane::testing

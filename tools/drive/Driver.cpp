@@ -77,6 +77,10 @@ Driver::Driver(FrmMain& window, RecordingDialogs& dialogs, RecordingShell& shell
             c.Text(name, it == captions.end() ? "" : it->second);
         }
         Print(Json().Text("window", modal.Name()).Raw("captions", c.Str()).Str());
+        if (auto* window = dynamic_cast<QWidget*>(&modal); window && splashLayout_) {
+            splashLayout_ = false;
+            PrintLayout(*window, "frmSplash");
+        }
     };
     shell_.onRun = [this](const std::string& commandLine) { Print(Json().Text("run", commandLine).Str()); };
 }
@@ -113,6 +117,7 @@ void Driver::Execute(const std::string& line) {
     if (closed_ && command != "echo") return PrintError("the main window is closed");
     if (command == "echo") return Print(Json().Utf8("echo", args).Str());
     if (command == "answer") return Answer(args);
+    if (command == "layout") return Layout(args);
     if (command == "start") return Start();
     if (!started_) return PrintError("the program has not started: " + command);
     if (command == "set") return Set(args);

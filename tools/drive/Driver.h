@@ -36,6 +36,8 @@ private:
     void SetDate(const std::string& args);
     void Show(const std::string& args);
     void State(const std::string& name);
+    void Layout(const std::string& window);
+    void PrintLayout(QWidget& window, const std::string& name);
 
     // The control named by "NAME [INDEX]" at the start of `args`; the rest of
     // `args` after it goes to `rest`.
@@ -57,6 +59,8 @@ private:
     std::ostream& out_;
     bool started_ = false;
     bool closed_ = false;
+    // `layout frmSplash` asks for the next warning window's layout.
+    bool splashLayout_ = false;
 };
 
 }  // namespace zephrane::drive

@@ -1,0 +1,327 @@
+// Orders called directly on the installation of the end-to-end order tests:
+// the form's rules, the planning of dates and bases, and the orders that do
+// not go through, with their messages and every file as it was (or exactly
+// what a failed rewrite leaves).
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "orders/Checklist.h"
+#include "orders/FlotillaRewrite.h"
+#include "orders/InitiateUpdate.h"
+#include "orders/LoadFlotillaTable.h"
+#include "orders/OrderValidation.h"
+#include "orders/ProcessOrders.h"
+#include "support/TestPlatform.h"
+
+namespace zephrane::testing {
+namespace {
+
+using Op = FaultyFileSystem::Op;
+using Fault = std::function<void(Installation&, TestPlatform&)>;
+const std::string kLive = "c/SilentHunterIII/data/Cfg/Flotilla.cfg";
+const std::string kBackup = "program/Flotilla.cfg.orv";
+const std::string kLivePath = "C:\\SilentHunterIII\\data\\Cfg\\Flotilla.cfg";
+const Lines kLocations = {"Kiel", "Wilhelmshaven", "Lorient", "Brest", "Bergen", "La Spezia"};
+enum Location { kKiel, kWilhelmshaven, kLorient, kBrest, kBergen, kLaSpezia };
+enum Destination { k1st, k2nd, k3rd, k5th, k7th, k9th, k10th };
+
+// The main window's state as the installation's menu and basic.cfg fill it.
+OrderState State() {
+    return {.sGamePath = "C:\\SilentHunterIII",
+            .sCareersPath = "C:\\Careers",
+            .sLocationCode = {"750", "751", "752", "753", "754", "755"},
+            .locationNames = kLocations,
+            .sDestinationCode = {"902", "903", "904", "905", "906", "907", "908"},
+            .sUBoatType = {{"2", "1"}, {"7", "1"}, {"7", "2"}},
+            .FlotillaTable = {},
+            .BaseTable = {}};
+}
+
+// Hans Kurz commissions U-123, a VIIC; his last patrol ended on `end`.
+OrderForm Serving(Date end, int month, int year, int location, int destination) {
+    return {.endDate = end,
+            .monthIndex = month - 1,
+            .month = month,
+            .yearIndex = year - 1939,
+            .year = year,
+            .locationIndex = location,
+            .locationText = kLocations[location],
+            .destinationIndex = destination,
+            .destinationText = "a flotilla",
+            .uboatNumber = "123",
+            .uboatTypeIndex = 2,
+            .uboatTypeText = "VIIC",
+            .kommandantIndex = 0,
+            .kommandantText = "Hans Kurz",
+            .text1 = "C:\\SilentHunterIII"};
+}
+
+// The fields a transfer or a new commander disables, empty.
+OrderForm WithoutBoat(OrderForm f) {
+    f.uboatNumberEnabled = f.uboatTypeEnabled = f.kommandantEnabled = false;
+    f.uboatNumber.clear();
+    f.uboatTypeIndex = f.kommandantIndex = -1;
+    return f;
+}
+
+OrderForm NewCommander(int month, int year, int location, int destination) {
+    OrderForm f = WithoutBoat(Serving({1939, 8, 1}, month, year, location, destination));
+    f.chkNew = 1;
+    f.endDateEnabled = false;
+    return f;
+}
+
+TEST(Orders, TheFormMustHoldWhatTheOrderNeedsInDateOrder) {
+    const OrderForm serving = Serving({1942, 3, 1}, 3, 1942, kWilhelmshaven, k5th);
+    OrderForm transfer = WithoutBoat(serving);
+    transfer.transfer = true;
+    // clang-format off
+    const std::tuple<const char*, OrderForm, std::function<void(OrderForm&)>, bool, bool> forms[] = {
+        {"complete, ended on the 1st", serving, [](OrderForm&) {}, true, true},
+        {"a blank is a number", serving, [](OrderForm& f) { f.uboatNumber = " "; }, true, true},
+        {"no number", serving, [](OrderForm& f) { f.uboatNumber.clear(); }, false, true},
+        {"no commander", serving, [](OrderForm& f) { f.kommandantIndex = -1; }, false, true},
+        {"no type", serving, [](OrderForm& f) { f.uboatTypeIndex = -1; }, false, true},
+        {"no destination", serving, [](OrderForm& f) { f.destinationIndex = -1; }, false, true},
+        {"no location", serving, [](OrderForm& f) { f.locationIndex = -1; }, false, true},
+        {"no year", serving, [](OrderForm& f) { f.yearIndex = -1; }, false, true},
+        {"no month", serving, [](OrderForm& f) { f.monthIndex = -1; }, false, true},
+        {"a transfer needs no boat", transfer, [](OrderForm&) {}, true, true},
+        {"ended on the 2nd", serving, [](OrderForm& f) { f.endDate.day = 2; }, true, false},
+        // A new commander's disabled date still counts.
+        {"new commander", NewCommander(3, 1942, kKiel, k5th), [](OrderForm& f) { f.endDate = {1942, 3, 2}; }, true, false}};
+    // clang-format on
+    for (auto [what, form, change, complete, inOrder] : forms) {
+        change(form);
+        EXPECT_EQ(IsOrderFormComplete(form), complete) << what;
+        EXPECT_EQ(PatrolDatesInOrder(form), inOrder) << what;
+    }
+}
+
+// The commissioning date, the start, the day the destination's base can be
+// entered, the destination and its base; or the refusal.
+TEST(Orders, PlanningFindsTheDatesAndTheOpenBase) {
+    Installation install("orders/install");
+    TestPlatform p(install);
+    OrderState state = State();
+    ASSERT_TRUE(LoadFlotillaTable(p.platform, state));
+    const std::string closed =
+        "16|Initiate Update|Base will be closed before your arrival.  Transfer aborted.\r\n"
+        "Check with your Flottillenchefand request new orders.";
+    // clang-format off
+    const std::tuple<const char*, OrderForm, std::string> plans[] = {
+        {"the base open at the start", Serving({1941, 10, 2}, 11, 1941, kKiel, k5th), "19411009 19411101 19411101 3 1"},
+        {"the last day of the campaign", Serving({1945, 4, 20}, 5, 1945, kKiel, k1st), "19450427 19450501 19450501 0 0"},
+        {"a flotilla that opens later", Serving({1940, 12, 20}, 1, 1941, kBrest, k7th), "19401227 19410201 19410301 4 0"},
+        {"a new commander from the month", NewCommander(5, 1942, kKiel, k5th), "19420501 19420501 19420501 3 2"},
+        {"not before the campaign", NewCommander(3, 1939, kKiel, k1st), "19390801 19390801 19390801 0 0"},
+        {"too late", Serving({1945, 5, 1}, 6, 1945, kKiel, k1st), "16|Initiate Update|Departure date too late.  Transfer aborted."},
+        {"no base", Serving({1941, 1, 10}, 2, 1941, kKiel, k3rd), closed},
+        {"no block", Serving({1941, 1, 10}, 2, 1941, kKiel, k10th), closed},
+        {"every base closed", Serving({1945, 4, 10}, 5, 1945, kKiel, k5th), closed}};
+    // clang-format on
+    for (const auto& [what, form, outcome] : plans) {
+        p.dialogs = RecordingDialogs();
+        const auto plan = PlanOrder(p.platform, form, state);
+        const auto dates = [&] {
+            return Yyyymmdd(plan->dCommission) + " " + Yyyymmdd(plan->dStart) + " " +
+                   Yyyymmdd(plan->dEnterBase) + " " + std::to_string(plan->iFlotilla) + " " +
+                   std::to_string(plan->iBase);
+        };
+        EXPECT_EQ(plan ? dates() : p.Messages().at(0), outcome) << what;
+    }
+}
+
+std::string Problem(const std::string& file, const std::string& why) {
+    return "16|Initiate Update|Could not use the flotilla configuration file\r\n" + file + "\r\n" + why +
+           "\r\nThe order has not been carried out; no file has been changed.";
+}
+
+// Runs the order of the worked example after `fault`, and checks its
+// messages and that the files are the `expected` ones afterwards.
+void ExpectOrder(const Fault& fault, const Lines& messages,
+                 const std::function<Tree(const Installation&)>& expected,
+                 OrderForm form = Serving({1942, 4, 20}, 5, 1942, kWilhelmshaven, k5th)) {
+    Installation install("orders/install");
+    TestPlatform p(install);
+    fault(install, p);
+    const Tree before = install.Files();
+    OrderState state = State();
+    InitiateUpdate(p.platform, form, state);
+    EXPECT_EQ(p.Messages(), messages);
+    ExpectTree(install.Files(), expected ? expected(install) : before);
+}
+
+Fault Files(const std::string& live, const std::string& backup = "") {
+    return [=](Installation& i, TestPlatform&) {
+        if (live.empty()) i.Remove(kLive);
+        if (live != "-" && !live.empty()) i.Write(kLive, live);
+        if (!backup.empty()) i.Write(kBackup, backup);
+    };
+}
+
+TEST(Orders, ARefusedOrderChangesNoFile) {
+    const std::string head =
+        Crlf({"[FLOTILLA]", "Flotilla0=902", "NbBases0=1", "Base0_0=750", "Date0_0_0=1939"});
+    const std::string marked = Crlf({";   Touched by Zephrane", "[FLOTILLA]"});
+    const std::string backup = "{program}\\Flotilla.cfg.orv";
+    OrderForm incomplete = Serving({1942, 4, 20}, 5, 1942, kWilhelmshaven, k5th);
+    incomplete.kommandantIndex = -1;
+    // clang-format off
+    const std::tuple<const char*, Fault, std::string> cases[] = {
+        {"no configuration", Files(""), "16|Initiate Update|Could not find flottille configuration file."},
+        {"no section", Files(Crlf({"; nothing", "Flotilla0=902"})), Problem(kLivePath, "It ends before the [FLOTILLA] section header.")},
+        {"a live file cut short", Files(head), Problem(kLivePath, "It ends before the MONTH line of the flotilla line \"Flotilla0=902\".")},
+        {"a backup cut short", Files(marked, head), Problem(backup, "It ends before the MONTH line of the flotilla line \"Flotilla0=902\".")},
+        {"no =", Files(marked, Crlf({"Flotilla0 902"})), Problem(backup, "The flotilla line \"Flotilla0 902\" has no \"=\".")},
+        {"a count that is no number", Files(marked, Crlf({"Flotilla0=902", "NbBases=two"})),
+         Problem(backup, "The NBBASES value \"two\" of the flotilla line \"Flotilla0=902\" is not a number.")},
+        {"too many bases", Files(marked, Crlf({"Flotilla0=902", "NbBases=12"})),
+         Problem(backup, "The flotilla line \"Flotilla0=902\" has 12 bases; a flotilla has from 0 to 11.")},
+        {"a year that is none", Files(marked, head + Crlf({"Month0_0_0=8", "Date0_0_1=soon"})),
+         Problem(backup, "The line \"Date0_0_1=soon\" does not hold a year.")},
+        {"a month that is none", Files(marked, head + Crlf({"Month0_0_0=13"})),
+         Problem(backup, "The line \"Month0_0_0=13\" does not hold a month.")},
+        {"an unreadable backup", [](auto& i, auto& p) { Files(Crlf({";   Touched by Zephrane"}), "x")(i, p); p.fs.Refuse(Op::ReadFile, ".orv", "I/O error"); },
+         Problem(backup, "It could not be read: I/O error")},
+        {"no backup can be made", [](auto&, auto& p) { p.fs.Refuse(Op::Copy, "", "Disk full"); },
+         Problem(backup, "The backup could not be written: Disk full")}};
+    // clang-format on
+    for (const auto& [what, fault, message] : cases) {
+        SCOPED_TRACE(what);
+        ExpectOrder(fault, {message}, {});
+    }
+    ExpectOrder(Files("-"), {"16|Initiate Update|All fields must contain data."}, {}, incomplete);
+    ExpectOrder(Files("-"),
+                {"16|Initiate Update|Last Patrol End Date should be EARLIER than Next Patrol Start Date."},
+                {}, Serving({1942, 5, 2}, 5, 1942, kWilhelmshaven, k5th));
+}
+
+// The rewrite of Flotilla.cfg fails after the career files were written:
+// Flotilla.cfg is put back from the backup, which is used up.
+TEST(Orders, AFailedRewriteRestoresTheBackup) {
+    const std::string original = Data("orders/install/" + kLive);
+    std::string cut = original;
+    cut.erase(cut.find("NbUboats3=2"), 13);
+    const std::string reset =
+        "64|Update Flottille|Your Flotilla Configuration File has been RESET to its Original Status.";
+    const std::string full = "16|Update Flottille|Error: No space left on device";
+    // clang-format off
+    const std::tuple<Fault, Lines, std::string, bool> cases[] = {
+        {Files(cut), {"16|Update Flottille|Error: Input past end of file", reset}, cut, true},
+        {[](auto&, auto& p) { p.fs.ShortWrite("Flotilla.cfg", 10); }, {full, reset}, original, true},
+        // The backup cannot take the place of what the failed write left: both
+        // stay, and the message says so.
+        {[](auto&, auto& p) { p.fs.ShortWrite("Flotilla.cfg", 10); p.fs.Refuse(Op::Move); },
+         {full, "16|Update Flottille|Could not restore the file\r\n" + kLivePath + "\r\nfrom its backup\r\n"
+          "{program}\\Flotilla.cfg.orv\r\nThe backup could not be moved in its place: Permission denied\r\n"
+          "Copy the backup there by hand if it is still in place."}, ";   Touche", false}};
+    // clang-format on
+    for (const auto& [fault, messages, live, backupUsed] : cases) {
+        ExpectOrder(fault, messages, [&](const Installation& i) {
+            Tree t = i.Expected("orders/serving", {"program/Instructions.txt"});
+            if (backupUsed) t.erase(kBackup);
+            t[kLive] = live;
+            return t;
+        });
+    }
+}
+
+// A marked live file never replaces an existing backup; an unmarked one
+// always does; without a backup the live file becomes it, marked or not.
+TEST(Orders, TheBackupIsMadeOrRefreshedOnlyFromAnUnmarkedFile) {
+    const std::string marked = Crlf({"; x Touched by Zephrane", "[FLOTILLA]", "Flotilla0=902", "NbBases0=0"});
+    const std::string old = Crlf({"[Flotilla]", "Flotilla1=", "NbBases1=0", "Flotilla1=908", "NbBases1=0"});
+    // clang-format off
+    const std::tuple<std::string, std::string, std::string, std::string> cases[] = {
+        {"", "", "", "905"}, {"", old, "", "905"}, {marked, old, old, "908"}, {marked, "", marked, "902"}};
+    // clang-format on
+    for (const auto& [live, backup, after, code] : cases) {
+        Installation install("orders/install");
+        TestPlatform p(install);
+        Files(live.empty() ? "-" : live, backup)(install, p);
+        OrderState state = State();
+        ASSERT_TRUE(LoadFlotillaTable(p.platform, state));
+        EXPECT_EQ(ReadBytes(install.Path(kBackup)), after.empty() ? install.Original().at(kLive) : after);
+        EXPECT_EQ(state.FlotillaTable.at(state.FlotillaTable.size() > 3 ? 3 : 0).sMenuCode, code);
+        // Without any base the base table is its one empty entry.
+        EXPECT_EQ(state.BaseTable.size(), state.FlotillaTable.size() == 1 ? 1u : 6u);
+        EXPECT_EQ(p.Messages(), Lines{});
+    }
+}
+
+TEST(Orders, ADestinationOutsideTheTableIsRecoveredLikeAnyRewriteError) {
+    Installation install("orders/install");
+    TestPlatform p(install);
+    Files("marked", install.Original().at(kLive))(install, p);
+    OrderState state = State();
+    state.FlotillaTable.resize(6);
+    FlotillaOrder order;
+    for (int j : {-1, 6}) {
+        order.j = j;
+        EXPECT_FALSE(RewriteFlotillaForOrder(p.platform, state, order));
+    }
+    const Lines recovered = {
+        "16|Update Flottille|Error: Subscript out of range",
+        "64|Update Flottille|Your Flotilla Configuration File has been RESET to its Original Status."};
+    EXPECT_EQ(p.Messages(), (Lines{recovered[0], recovered[1], recovered[0], recovered[1]}));
+    ExpectTree(install.Files(), install.Original());
+}
+
+TEST(Orders, TheResetPutsTheBackupBackOnlyForAMarkedFile) {
+    const std::string marked = Crlf({";   Touched by Zephrane", "; an order"});
+    const std::string title = "|Reset Configuration|";
+    const std::string notModified =
+        "64" + title + "Your current Flotilla.cfg file as not been modified by Zephrane.";
+    // clang-format off
+    const std::tuple<const char*, std::string, bool, Fault, std::string> cases[] = {
+        {"no configuration", "", true, {}, "16" + title + "Could not find flottille configuration file."},
+        {"unmarked", Crlf({"[Flotilla]", ";   Touched by Zephrane"}), true, {}, notModified},
+        {"no section, no marker", Crlf({"Flotilla0=902"}), true, {}, notModified},
+        {"marked, no backup", marked, false, {}, "16" + title + "Zephrane does not have a backup of your Flotilla.cfg file."},
+        {"unreadable", marked, true, [](auto&, auto& p) { p.fs.Refuse(Op::ReadFile, "", "I/O error"); },
+         "16" + title + "Could not read the file\r\n" + kLivePath + "\r\nI/O error"},
+        {"unmovable", marked, true, [](auto&, auto& p) { p.fs.Refuse(Op::Move); },
+         "16" + title + "Could not restore the file\r\n" + kLivePath + "\r\nfrom its backup\r\n{program}\\Flotilla.cfg.orv"
+         "\r\nThe backup could not be moved in its place: Permission denied\r\nCopy the backup there by hand if it is still in place."},
+        {"reset", marked, true, {}, "64" + title + "Your Flotilla.cfg file has been reset."}};
+    // clang-format on
+    for (const auto& [what, live, withBackup, fault, message] : cases) {
+        SCOPED_TRACE(what);
+        Installation install("orders/install");
+        TestPlatform p(install);
+        Files(live, withBackup ? install.Original().at(kLive) : "")(install, p);
+        const Tree before = install.Files();
+        if (fault) fault(install, p);
+        ResetFlotillaConfiguration(p.platform, "C:\\SilentHunterIII");
+        EXPECT_EQ(p.Messages(), Lines{message});
+        ExpectTree(install.Files(),
+                   message.find("has been reset") == std::string::npos ? before : install.Original());
+    }
+}
+
+// A checklist that cannot be written, or Notepad that cannot be started,
+// is reported with the file's name.
+TEST(Orders, AChecklistThatCannotBeWrittenOrOpenedIsNamed) {
+    struct NoNotepad : RecordingShell {
+        IoResult StartProgram(const std::string&) override { return IoResult::Failure("not found"); }
+    };
+    Installation install("orders/install");
+    TestPlatform p(install);
+    NoNotepad shell;
+    shell.programFolder = p.shell.programFolder;
+    Platform platform{p.fs, p.dialogs, shell};
+    WriteChecklist(platform, ChecklistKind::Transfer, {});
+    p.fs.Refuse(Op::WriteFile);
+    WriteChecklist(platform, ChecklistKind::Transfer, {});
+    EXPECT_EQ(
+        p.Messages(),
+        (Lines{"64|Initiate Update|Notepad could not be started: not found\r\nYour checklist has "
+               "been written to the file\r\n{program}\\Instructions.txt\r\nOpen it to follow your orders.",
+               "16|Initiate Update|Could not write your checklist to the file\r\n"
+               "{program}\\Instructions.txt\r\nPermission denied"}));
+}
+
+}  // namespace
+}  // namespace zephrane::testing
