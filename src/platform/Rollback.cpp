@@ -97,7 +97,10 @@ std::string RecoveryMessage(const Recovery& recovery) {
 
 std::optional<JournalEntry> LatestUndoable(const Journal& journal) {
     for (auto& entry : journal.Entries()) {
-        if (entry.complete && !entry.rolledBack && !entry.undone && entry.kind != "undo") return entry;
+        // An operation that left every file as it found it has nothing to undo.
+        if (entry.complete && !entry.rolledBack && !entry.undone && entry.kind != "undo" &&
+            !entry.ChangedFiles().empty())
+            return entry;
     }
     return std::nullopt;
 }

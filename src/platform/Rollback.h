@@ -44,7 +44,8 @@ struct UndoOutcome {
     std::vector<std::string> notPutBack;  // a failed undo's own changes that could not be reverted
 };
 
-// The newest complete operation that is not an undo and has not been undone.
+// The newest complete operation that changed a file, is not an undo and has
+// not been undone.
 std::optional<JournalEntry> LatestUndoable(const Journal& journal);
 
 // Reverts that operation byte for byte, recorded as an operation of its own.

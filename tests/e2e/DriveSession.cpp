@@ -86,6 +86,18 @@ Lines DriveSession::Run(const Lines& commands) {
     return printed;
 }
 
+void DriveSession::Send(const Lines& commands) {
+    std::string input;
+    for (const auto& command : commands) input += command + "\n";
+    if (in_ < 0 || write(in_, input.data(), input.size()) != static_cast<ssize_t>(input.size()))
+        ADD_FAILURE() << "zephrane-drive took no commands";
+}
+
+void DriveSession::Kill() {
+    if (pid_ > 0) kill(pid_, SIGKILL);
+    Finish();
+}
+
 int DriveSession::Finish() {
     if (pid_ <= 0) return status_;
     if (in_ >= 0) close(in_);
@@ -105,6 +117,13 @@ Lines RunDrive(const Lines& options, const Lines& commands) {
     Lines printed = session.Run(commands);
     EXPECT_EQ(session.Finish(), 0) << "zephrane-drive did not end normally";
     return printed;
+}
+
+void ExpectUndoRestores(const Installation& install, const Tree& before) {
+    const Lines printed =
+        RunDrive(DriveOptions(install), {"start", "answer history undo,close", "click btnHistory"});
+    EXPECT_EQ(With(printed, "\"title\":\"Undo\"").size(), 1u);
+    ExpectTree(install.Files(), before);
 }
 
 Lines DriveOptions(const Installation& install) {

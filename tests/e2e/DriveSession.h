@@ -23,6 +23,10 @@ public:
 
     // Sends the commands and returns every line printed while they ran.
     Lines Run(const Lines& commands);
+    // Sends the commands without waiting for them.
+    void Send(const Lines& commands);
+    // Stops the driver at once, as a crash or a power cut would.
+    void Kill();
     // Closes the driver's input and returns its exit status; -1 when it
     // crashed or had to be stopped.
     int Finish();
@@ -44,6 +48,10 @@ private:
 // One session: start, the commands, then the end of input, which must end
 // the driver with status 0.
 Lines RunDrive(const Lines& options, const Lines& commands);
+
+// Undoes the newest operation through the History window of a new session
+// on the installation; afterwards every file must be as in `before`.
+void ExpectUndoRestores(const Installation& install, const Tree& before);
 
 // Options for a program folder and drive C:.
 Lines DriveOptions(const Installation& install);

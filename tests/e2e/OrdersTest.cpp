@@ -35,9 +35,11 @@ Lines ServingForm(int pickup) {
                  "select cboKommandant 0"});
 }
 
-// Runs the order, which must go through without a message and open its
-// checklist, and leaves the window usable.
-Lines ExpectOrderGoesThrough(const Installation& install, const Lines& form) {
+// Runs the order, which must go through without a message, open its
+// checklist, leave the window usable and the files `expected`; its undo then
+// puts every file back.
+Lines ExpectOrderGoesThrough(const Installation& install, const Lines& form, const Tree& expected) {
+    const Tree before = install.Files();
     Lines commands =
         Then(Then({"start"}, form), {"click btnInitiateUpdate", "state FlotillaTable", "state BaseTable"});
     for (const auto& button : kLockedButtons) commands.push_back("show " + button);
@@ -47,6 +49,8 @@ Lines ExpectOrderGoesThrough(const Installation& install, const Lines& form) {
               Lines{"{\"run\":" +
                     JsonQuote("notepad.exe \"" + install.Host("program") + "\\Instructions.txt\"") + "}"});
     EXPECT_EQ(With(printed, "\"enabled\":true").size(), kLockedButtons.size());
+    ExpectTree(install.Files(), expected);
+    ExpectUndoRestores(install, before);
     return printed;
 }
 
@@ -54,8 +58,8 @@ Lines ExpectOrderGoesThrough(const Installation& install, const Lines& form) {
 // Brest and Bergen bases kept; the career gets the VIIC loadout of 1942.
 TEST(Orders, ServingCommanderCommissionsANewBoatElsewhere) {
     Installation install("orders/install");
-    const Lines printed = ExpectOrderGoesThrough(install, ServingForm(kWilhelmshaven));
-    ExpectTree(install.Files(), install.Expected("orders/serving"));
+    const Lines printed =
+        ExpectOrderGoesThrough(install, ServingForm(kWilhelmshaven), install.Expected("orders/serving"));
     // The tables read from the backup: each base code once, with its first
     // departure point and its name in the menu (770 has none).
     EXPECT_EQ(Crlf(With(printed, "{\"state\"")), Data("orders/tables.txt"));
@@ -73,25 +77,24 @@ TEST(Orders, ServingCommanderCommissionsANewBoatAtHisHomePort) {
     install.Write("c/Careers/Hans Kurz/Careers_0.xxx",
                   install.Original().at("c/Careers/Hans Kurz/Careers_0.cfg"));
     install.Write("program/Instructions.txt", std::string(4000, 'x'));
-    ExpectOrderGoesThrough(install, ServingForm(kKiel));
-    ExpectTree(install.Files(), install.Expected("orders/home-port", {kBackup}));
+    ExpectOrderGoesThrough(install, ServingForm(kKiel), install.Expected("orders/home-port", {kBackup}));
 }
 
 // Flotilla 906 opens in March 1941: commissioned in January, the new
 // commander sails in February and enters Bergen in March.
 TEST(Orders, NewCommanderStartsACareerInAFlotillaThatOpensLater) {
     Installation install("orders/install");
-    ExpectOrderGoesThrough(install, Then({"click chkNew"}, NextPatrol(1, 1941, kBrest, k7th)));
-    ExpectTree(install.Files(), install.Expected("orders/new-commander"));
+    ExpectOrderGoesThrough(install, Then({"click chkNew"}, NextPatrol(1, 1941, kBrest, k7th)),
+                           install.Expected("orders/new-commander"));
 }
 
 // La Spezia is no flotilla's base (no departure lines) and flotilla 907's
 // base 770 has no menu entry (no name).
 TEST(Orders, TransferFromAPortWithoutDepartureToABaseWithoutName) {
     Installation install("orders/install");
-    ExpectOrderGoesThrough(install, Then({"click Option1 1", "date ssEndDate 1943-06-10"},
-                                         NextPatrol(7, 1943, kLaSpezia, k9th)));
-    ExpectTree(install.Files(), install.Expected("orders/transfer"));
+    ExpectOrderGoesThrough(
+        install, Then({"click Option1 1", "date ssEndDate 1943-06-10"}, NextPatrol(7, 1943, kLaSpezia, k9th)),
+        install.Expected("orders/transfer"));
 }
 
 }  // namespace

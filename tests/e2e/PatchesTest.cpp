@@ -44,6 +44,12 @@ void ExpectRun(DriveSession& session, int button, const std::string& title, Line
     EXPECT_EQ(With(printed, "\"enabled\":true").size(), kLockedButtons.size() + 3);
 }
 
+// Two undos through the History window put every file back as it was.
+void UndoBoth(DriveSession& session, const Installation& install) {
+    for (int undo = 0; undo < 2; ++undo) session.Run({"answer history undo,close", "click btnHistory"});
+    ExpectTree(install.Files(), install.Original());
+}
+
 TEST(Patches, RenownIsRaisedThenSetBackInEveryCopy) {
     Installation install("patches/install");
     std::filesystem::permissions(install.Path("c/game/MODS/Locked/data/Cfg/Flotilla.cfg"),
@@ -58,6 +64,7 @@ TEST(Patches, RenownIsRaisedThenSetBackInEveryCopy) {
     ExpectTree(install.Files(), install.Expected("patches/renown-25000"));
     ExpectRun(session, 1, "Reset Renown", {Problem("Reset Renown", locked, readOnly)}, 14, 7, 6);
     ExpectTree(install.Files(), install.Expected("patches/renown-500"));
+    UndoBoth(session, install);
 }
 
 // A second run finds the Type XXI in place and the numbers line there. The
@@ -77,6 +84,7 @@ TEST(Patches, TypeXxiIsAddedOnceToThe33rdFlotillaAndItsNumbers) {
             14, 7, 3);
         ExpectTree(install.Files(), install.Expected("patches/xxi"));
     }
+    UndoBoth(session, install);
 }
 
 // The flotilla copies first, then every basic.cfg below the game folder.
@@ -95,6 +103,7 @@ TEST(Patches, OrvAvailabilityTwiceGivesTheSameFilesAsOnce) {
                   23, 9, 7);
         ExpectTree(install.Files(), install.Expected("patches/availability"));
     }
+    UndoBoth(session, install);
 }
 
 }  // namespace

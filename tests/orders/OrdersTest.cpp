@@ -12,6 +12,7 @@
 #include "orders/LoadFlotillaTable.h"
 #include "orders/OrderValidation.h"
 #include "orders/ProcessOrders.h"
+#include "support/OrderForms.h"
 #include "support/TestPlatform.h"
 
 namespace zephrane::testing {
@@ -19,59 +20,6 @@ namespace {
 
 using Op = FaultyFileSystem::Op;
 using Fault = std::function<void(Installation&, TestPlatform&)>;
-const std::string kLive = "c/SilentHunterIII/data/Cfg/Flotilla.cfg";
-const std::string kBackup = "program/Flotilla.cfg.orv";
-const std::string kLivePath = "C:\\SilentHunterIII\\data\\Cfg\\Flotilla.cfg";
-const Lines kLocations = {"Kiel", "Wilhelmshaven", "Lorient", "Brest", "Bergen", "La Spezia"};
-enum Location { kKiel, kWilhelmshaven, kLorient, kBrest, kBergen, kLaSpezia };
-enum Destination { k1st, k2nd, k3rd, k5th, k7th, k9th, k10th };
-
-// The main window's state as the installation's menu and basic.cfg fill it.
-OrderState State() {
-    return {.sGamePath = "C:\\SilentHunterIII",
-            .sCareersPath = "C:\\Careers",
-            .sLocationCode = {"750", "751", "752", "753", "754", "755"},
-            .locationNames = kLocations,
-            .sDestinationCode = {"902", "903", "904", "905", "906", "907", "908"},
-            .sUBoatType = {{"2", "1"}, {"7", "1"}, {"7", "2"}},
-            .FlotillaTable = {},
-            .BaseTable = {}};
-}
-
-// Hans Kurz commissions U-123, a VIIC; his last patrol ended on `end`.
-OrderForm Serving(Date end, int month, int year, int location, int destination) {
-    return {.endDate = end,
-            .monthIndex = month - 1,
-            .month = month,
-            .yearIndex = year - 1939,
-            .year = year,
-            .locationIndex = location,
-            .locationText = kLocations[location],
-            .destinationIndex = destination,
-            .destinationText = "a flotilla",
-            .uboatNumber = "123",
-            .uboatTypeIndex = 2,
-            .uboatTypeText = "VIIC",
-            .kommandantIndex = 0,
-            .kommandantText = "Hans Kurz",
-            .text1 = "C:\\SilentHunterIII"};
-}
-
-// The fields a transfer or a new commander disables, empty.
-OrderForm WithoutBoat(OrderForm f) {
-    f.uboatNumberEnabled = f.uboatTypeEnabled = f.kommandantEnabled = false;
-    f.uboatNumber.clear();
-    f.uboatTypeIndex = f.kommandantIndex = -1;
-    return f;
-}
-
-OrderForm NewCommander(int month, int year, int location, int destination) {
-    OrderForm f = WithoutBoat(Serving({1939, 8, 1}, month, year, location, destination));
-    f.chkNew = 1;
-    f.endDateEnabled = false;
-    return f;
-}
-
 TEST(Orders, TheFormMustHoldWhatTheOrderNeedsInDateOrder) {
     const OrderForm serving = Serving({1942, 3, 1}, 3, 1942, kWilhelmshaven, k5th);
     OrderForm transfer = WithoutBoat(serving);

@@ -110,39 +110,6 @@ TEST_F(JournalTest, RecoveryPutsBackWhatAnInterruptedOperationChangedAndNothingE
     }
 }
 
-TEST_F(JournalTest, UndoRevertsTheNewestOperationOnlyWhileItsFilesAreAsItLeftThem) {
-    EXPECT_EQ(UndoLatest(files).result, UndoOutcome::Result::NothingToUndo);
-    WriteOriginals();
-    RunOperation(true);
-    journal.Begin("order", "Second");
-    files.WriteFile(Path("a.cfg"), "a3");
-    journal.Complete();
-
-    dir.Write("a.cfg", "mine");
-    auto refused = UndoLatest(files);
-    EXPECT_EQ(refused.result, UndoOutcome::Result::Refused);
-    EXPECT_EQ(refused.changedSince, std::vector<std::string>{Path("a.cfg")});
-    EXPECT_NE(UndoMessage(refused).find("No file has been changed."), std::string::npos);
-    EXPECT_EQ(Read("a.cfg"), "mine");
-
-    dir.Write("a.cfg", "a3");
-    EXPECT_EQ(UndoLatest(files).result, UndoOutcome::Result::Done);
-    EXPECT_EQ(Read("a.cfg"), "a2");
-    const auto second = UndoLatest(files);  // the next undo goes one operation further back
-    EXPECT_EQ(second.result, UndoOutcome::Result::Done);
-    EXPECT_EQ(second.entry.title, "Increase");
-    EXPECT_EQ(Read("a.cfg"), "a0");
-    EXPECT_FALSE(Exists("b.cfg"));
-    EXPECT_EQ(Read("c.cfg"), "c0");
-    EXPECT_EQ(UndoLatest(files).result, UndoOutcome::Result::NothingToUndo);
-
-    const auto entries = journal.Entries();
-    ASSERT_EQ(entries.size(), 4u);
-    EXPECT_EQ(entries[0].kind, "undo");
-    EXPECT_TRUE(entries[2].undone);
-    EXPECT_TRUE(entries[3].undone);
-}
-
 TEST_F(JournalTest, PrunesTheOldestEntriesBeyondItsSizeButKeepsTheNewestOnes) {
     Journal small(host, dir.Path().string() + "\\journal", JournalLimits{3, 1});
     JournaledFileSystem smallFiles(host, small);
