@@ -13,9 +13,11 @@
 namespace zephrane::testing {
 namespace {
 
-// Far beyond what any test needs, even under the sanitizers on a loaded
-// machine; below the 120 s after which ctest would stop the test itself.
-constexpr std::chrono::seconds kTestLimit{100};
+// Far beyond what any test needs (the longest takes a few seconds under the
+// sanitizers), below the 120 s after which ctest would stop the test itself,
+// and short enough that a hanging routine fails its tests well within a
+// mutation run's time.
+constexpr std::chrono::seconds kTestLimit{60};
 
 class Watchdog : public ::testing::EmptyTestEventListener {
 public:
