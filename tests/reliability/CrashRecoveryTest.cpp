@@ -22,6 +22,11 @@ struct Operation {
     std::function<void(Platform&)> run;
 };
 
+// How test listings name an operation.
+void PrintTo(const Operation& op, std::ostream* out) {
+    *out << op.name;
+}
+
 std::function<void(Platform&)> Order(const OrderForm& form) {
     return [form](Platform& platform) {
         OrderState state = State();
