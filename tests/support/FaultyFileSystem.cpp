@@ -26,10 +26,9 @@ std::optional<std::string> FaultyFileSystem::Refusal(Op op, const std::string& p
     return std::nullopt;
 }
 
-IoResult FaultyFileSystem::WriteSide(Op op, const std::string& path, const std::function<IoResult()>& call) {
-    static const char* const kNames[] = {
-        "", "", "", "", "", "", "WriteFile ", "CopyFile ", "DeleteFile ", "MoveFile "};
-    const std::string what = kNames[static_cast<int>(op)] + path;
+IoResult FaultyFileSystem::WriteSide(Op op, const std::string& name, const std::string& path,
+                                     const std::function<IoResult()>& call) {
+    const std::string what = name + " " + path;
     if (stopAfter_ >= 0 && static_cast<int>(writes_.size()) >= stopAfter_)
         throw Crash("stopped before write-side call " + std::to_string(writes_.size() + 1) + ": " + what);
     writes_.push_back(what);
@@ -69,7 +68,7 @@ std::optional<std::string> FaultyFileSystem::ReadFile(const std::string& path, s
 }
 
 IoResult FaultyFileSystem::WriteFile(const std::string& path, const std::string& bytes) {
-    return WriteSide(Op::WriteFile, path, [&] {
+    return WriteSide(Op::WriteFile, "WriteFile", path, [&] {
         for (const auto& [part, size] : shortWrites_) {
             if (!Contains(path, part)) continue;
             inner_.WriteFile(path, bytes.substr(0, size));
@@ -80,16 +79,16 @@ IoResult FaultyFileSystem::WriteFile(const std::string& path, const std::string&
 }
 
 IoResult FaultyFileSystem::CopyFile(const std::string& source, const std::string& destination) {
-    return WriteSide(Op::CopyFile, source + " -> " + destination,
+    return WriteSide(Op::CopyFile, "CopyFile", source + " -> " + destination,
                      [&] { return inner_.CopyFile(source, destination); });
 }
 
 IoResult FaultyFileSystem::DeleteFile(const std::string& path, bool force) {
-    return WriteSide(Op::DeleteFile, path, [&] { return inner_.DeleteFile(path, force); });
+    return WriteSide(Op::DeleteFile, "DeleteFile", path, [&] { return inner_.DeleteFile(path, force); });
 }
 
 IoResult FaultyFileSystem::MoveFile(const std::string& source, const std::string& destination) {
-    return WriteSide(Op::MoveFile, source + " -> " + destination,
+    return WriteSide(Op::MoveFile, "MoveFile", source + " -> " + destination,
                      [&] { return inner_.MoveFile(source, destination); });
 }
 

@@ -17,17 +17,19 @@ namespace zephrane::testing {
 
 class FaultyFileSystem : public FileSystem {
 public:
+    // The read-side operations, then the write-side ones (those StopAfter
+    // counts).
     enum class Op {
         FileExists,
         FolderExists,
         Drives,
         SubFolders,
         Files,
-        ReadFile,  // read side
+        ReadFile,
         WriteFile,
         CopyFile,
         DeleteFile,
-        MoveFile,  // write side
+        MoveFile
     };
 
     // Thrown instead of running the write-side call after the last one that
@@ -78,8 +80,10 @@ private:
     // The error of the first rule that refuses this call.
     std::optional<std::string> Refusal(Op op, const std::string& path) const;
     // Every write-side operation runs through here: a new one of the
-    // interface needs an Op and a one-line override that calls it.
-    IoResult WriteSide(Op op, const std::string& path, const std::function<IoResult()>& call);
+    // interface needs an Op and a one-line override that calls it with its
+    // name and path.
+    IoResult WriteSide(Op op, const std::string& name, const std::string& path,
+                       const std::function<IoResult()>& call);
 
     FileSystem& inner_;
     mutable std::vector<Rule> rules_;
