@@ -26,23 +26,9 @@ std::optional<std::string> FaultyFileSystem::Refusal(Op op, const std::string& p
     return std::nullopt;
 }
 
-IoResult FaultyFileSystem::WriteSide(Op op, const std::string& path, const std::function<IoResult()>& call) {
-    static const char* const kNames[] = {"",
-                                         "",
-                                         "",
-                                         "",
-                                         "",
-                                         "",
-                                         "",
-                                         "",
-                                         "WriteFile ",
-                                         "Append ",
-                                         "Copy ",
-                                         "Remove ",
-                                         "Move ",
-                                         "MakeFolder ",
-                                         "RemoveFolder "};
-    const std::string what = kNames[static_cast<int>(op)] + path;
+IoResult FaultyFileSystem::WriteSide(Op op, const std::string& name, const std::string& path,
+                                     const std::function<IoResult()>& call) {
+    const std::string what = name + " " + path;
     if (stopAfter_ >= 0 && static_cast<int>(writes_.size()) >= stopAfter_)
         throw Crash("stopped before write-side call " + std::to_string(writes_.size() + 1) + ": " + what);
     writes_.push_back(what);
@@ -91,7 +77,7 @@ std::optional<std::uint64_t> FaultyFileSystem::FileSize(const std::string& path)
 }
 
 IoResult FaultyFileSystem::WriteFile(const std::string& path, const std::string& bytes) {
-    return WriteSide(Op::WriteFile, path, [&] {
+    return WriteSide(Op::WriteFile, "WriteFile", path, [&] {
         for (const auto& [part, size] : shortWrites_) {
             if (!Contains(path, part)) continue;
             inner_.WriteFile(path, bytes.substr(0, size));
@@ -102,29 +88,29 @@ IoResult FaultyFileSystem::WriteFile(const std::string& path, const std::string&
 }
 
 IoResult FaultyFileSystem::Append(const std::string& path, const std::string& bytes) {
-    return WriteSide(Op::Append, path, [&] { return inner_.Append(path, bytes); });
+    return WriteSide(Op::Append, "Append", path, [&] { return inner_.Append(path, bytes); });
 }
 
 IoResult FaultyFileSystem::Copy(const std::string& source, const std::string& destination) {
-    return WriteSide(Op::Copy, source + " -> " + destination,
+    return WriteSide(Op::Copy, "Copy", source + " -> " + destination,
                      [&] { return inner_.Copy(source, destination); });
 }
 
 IoResult FaultyFileSystem::Remove(const std::string& path, bool force) {
-    return WriteSide(Op::Remove, path, [&] { return inner_.Remove(path, force); });
+    return WriteSide(Op::Remove, "Remove", path, [&] { return inner_.Remove(path, force); });
 }
 
 IoResult FaultyFileSystem::Move(const std::string& source, const std::string& destination, bool force) {
-    return WriteSide(Op::Move, source + " -> " + destination,
+    return WriteSide(Op::Move, "Move", source + " -> " + destination,
                      [&] { return inner_.Move(source, destination, force); });
 }
 
 IoResult FaultyFileSystem::MakeFolder(const std::string& path) {
-    return WriteSide(Op::MakeFolder, path, [&] { return inner_.MakeFolder(path); });
+    return WriteSide(Op::MakeFolder, "MakeFolder", path, [&] { return inner_.MakeFolder(path); });
 }
 
 IoResult FaultyFileSystem::RemoveFolder(const std::string& path) {
-    return WriteSide(Op::RemoveFolder, path, [&] { return inner_.RemoveFolder(path); });
+    return WriteSide(Op::RemoveFolder, "RemoveFolder", path, [&] { return inner_.RemoveFolder(path); });
 }
 
 }  // namespace zephrane::testing

@@ -17,6 +17,8 @@ namespace zephrane::testing {
 
 class FaultyFileSystem : public FileSystem {
 public:
+    // The read-side operations, then the write-side ones (those StopAfter
+    // counts).
     enum class Op {
         FileExists,
         FolderExists,
@@ -25,14 +27,14 @@ public:
         Files,
         ReadFile,
         IsReadOnly,
-        FileSize,  // read side
+        FileSize,
         WriteFile,
         Append,
         Copy,
         Remove,
         Move,
         MakeFolder,
-        RemoveFolder,  // write side
+        RemoveFolder
     };
 
     // Thrown instead of running the write-side call after the last one that
@@ -89,8 +91,10 @@ private:
     // The error of the first rule that refuses this call.
     std::optional<std::string> Refusal(Op op, const std::string& path) const;
     // Every write-side operation runs through here: a new one of the
-    // interface needs an Op and a one-line override that calls it.
-    IoResult WriteSide(Op op, const std::string& path, const std::function<IoResult()>& call);
+    // interface needs an Op and a one-line override that calls it with its
+    // name and path.
+    IoResult WriteSide(Op op, const std::string& name, const std::string& path,
+                       const std::function<IoResult()>& call);
 
     FileSystem& inner_;
     mutable std::vector<Rule> rules_;
