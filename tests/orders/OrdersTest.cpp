@@ -119,6 +119,8 @@ TEST(Orders, ARefusedOrderChangesNoFile) {
     // clang-format off
     const std::tuple<const char*, Fault, std::string> cases[] = {
         {"no configuration", Files(""), "16|Initiate Update|Could not find flottille configuration file."},
+        {"a read-only configuration", [](auto& i, auto&) { std::filesystem::permissions(i.Path(kLive), std::filesystem::perms::owner_write, std::filesystem::perm_options::remove); },
+         Problem(kLivePath, "It is read-only, so the order could not write it.")},
         {"no section", Files(Crlf({"; nothing", "Flotilla0=902"})), Problem(kLivePath, "It ends before the [FLOTILLA] section header.")},
         {"a live file cut short", Files(head), Problem(kLivePath, "It ends before the MONTH line of the flotilla line \"Flotilla0=902\".")},
         {"a backup cut short", Files(marked, head), Problem(backup, "It ends before the MONTH line of the flotilla line \"Flotilla0=902\".")},
