@@ -5,6 +5,7 @@
 #include "gamefiles/CfgLine.h"
 #include "gamefiles/MenuLists.h"
 #include "gamefiles/UBoatTypes.h"
+#include "platform/ShownPath.h"
 #include "platform/TextFile.h"
 #include "platform/qt/QtText.h"
 
@@ -65,8 +66,9 @@ void FrmMain::Text3_Change() {
     if (!platform_.fs.FolderExists(state_.sCareersPath)) return;
     const auto subfolders = platform_.fs.SubFolders(state_.sCareersPath);
     if (!subfolders) {
-        platform_.dialogs.MsgBox("The commanders could not be listed from\r\n" + state_.sCareersPath,
-                                 kStyleCritical, kProgramTitle);
+        platform_.dialogs.MsgBox(
+            "The commanders could not be listed from\r\n" + ShownPath(state_.sCareersPath), kStyleCritical,
+            kProgramTitle);
         return;
     }
     std::vector<std::string> names;
@@ -80,8 +82,9 @@ void FrmMain::FillLocations(const std::string& menuPath) {
     std::string error;
     const auto lines = ReadLines(platform_.fs, menuPath, &error);
     if (!lines) {
-        platform_.dialogs.MsgBox("The game's menu text could not be read:\r\n" + menuPath + "\r\n" + error,
-                                 kStyleCritical, kProgramTitle);
+        platform_.dialogs.MsgBox(
+            "The game's menu text could not be read:\r\n" + ShownPath(menuPath) + "\r\n" + error,
+            kStyleCritical, kProgramTitle);
         return;
     }
     const MenuLists lists = ParseMenuLists(*lines);
@@ -110,8 +113,8 @@ void FrmMain::FillUBoatTypes(const std::string& basicCfgPath) {
     const auto lines = ReadLines(platform_.fs, basicCfgPath, &error);
     if (!lines) {
         platform_.dialogs.MsgBox(
-            "The U-boat types could not be read from\r\n" + basicCfgPath + "\r\n" + error, kStyleCritical,
-            kProgramTitle);
+            "The U-boat types could not be read from\r\n" + ShownPath(basicCfgPath) + "\r\n" + error,
+            kStyleCritical, kProgramTitle);
         return;
     }
     const UBoatTypeList types = ReadUBoatTypes(*lines, reference);
@@ -121,9 +124,9 @@ void FrmMain::FillUBoatTypes(const std::string& basicCfgPath) {
     }
     cboUBoatType->setCurrentIndex(-1);
     if (!types.ok) {
-        platform_.dialogs.MsgBox(
-            "The U-boat types could not be read completely from\r\n" + basicCfgPath + "\r\n" + types.error,
-            kStyleCritical, kProgramTitle);
+        platform_.dialogs.MsgBox("The U-boat types could not be read completely from\r\n" +
+                                     ShownPath(basicCfgPath) + "\r\n" + types.error,
+                                 kStyleCritical, kProgramTitle);
     }
 }
 

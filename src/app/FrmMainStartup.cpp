@@ -9,6 +9,7 @@
 #include "app/ProgramInfo.h"
 #include "app/Settings.h"
 #include "gamefiles/CfgLine.h"
+#include "platform/ShownPath.h"
 #include "platform/qt/QtText.h"
 
 namespace zephrane {
@@ -55,6 +56,13 @@ void FrmMain::Form_Load() {
         }
     }
 
+    // The fields and the settings file show each folder in the form the user
+    // knows it (a documents folder of the host followed by "\SH3\..." would
+    // otherwise mix separators).
+    for (std::string* folder : {&state_.sGamePath, &state_.sCommanderPath, &state_.sCareersPath}) {
+        *folder = ShownPath(*folder);
+    }
+
     // Setting the fields runs their checks, which fill the lists.
     const std::string game = state_.sGamePath;
     const std::string commander = state_.sCommanderPath;
@@ -67,7 +75,7 @@ void FrmMain::Form_Load() {
                                        {state_.sGamePath, state_.sCommanderPath, state_.sCareersPath});
     if (!written) {
         platform_.dialogs.MsgBox(
-            "The settings could not be saved in\r\n" + SettingsPath() + "\r\n" + written.error,
+            "The settings could not be saved in\r\n" + ShownPath(SettingsPath()) + "\r\n" + written.error,
             kStyleCritical, kProgramTitle);
     }
     FillMonthsAndYears();
@@ -148,7 +156,7 @@ void FrmMain::Form_Unload() {
                       {FromQString(Text1->text()), FromQString(Text2->text()), FromQString(Text3->text())});
     if (!written) {
         platform_.dialogs.MsgBox(
-            "The settings could not be saved in\r\n" + SettingsPath() + "\r\n" + written.error,
+            "The settings could not be saved in\r\n" + ShownPath(SettingsPath()) + "\r\n" + written.error,
             kStyleCritical, kProgramTitle);
     }
 }

@@ -7,6 +7,7 @@
 #include "app/ProgramInfo.h"
 #include "app/Settings.h"
 #include "app/Twips.h"
+#include "platform/ShownPath.h"
 #include "platform/qt/QtText.h"
 
 namespace zephrane {
@@ -97,8 +98,9 @@ void FrmSplash::Check1_Click() {
     }
     if (auto written = WriteSettings(platform_.fs, path, Check1->isChecked() ? 1 : 0, {line2, line3});
         !written) {
-        platform_.dialogs.MsgBox("The setting could not be saved in\r\n" + path + "\r\n" + written.error,
-                                 kStyleCritical, kProgramTitle);
+        platform_.dialogs.MsgBox(
+            "The setting could not be saved in\r\n" + ShownPath(path) + "\r\n" + written.error,
+            kStyleCritical, kProgramTitle);
     }
 }
 

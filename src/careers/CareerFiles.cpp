@@ -7,6 +7,7 @@
 #include "careers/SubAmmo.h"
 #include "gamefiles/CfgLine.h"
 #include "gamefiles/Rewrite.h"
+#include "platform/ShownPath.h"
 #include "platform/TextFile.h"
 
 namespace zephrane {
@@ -159,7 +160,7 @@ private:
         const bool intact = !writeBegun_ || (Unchanged(patrolsPath_, patrolsBytes_) &&
                                              Unchanged(careersPath_, careersBytes_));
         std::string text = "The career files of " + TrimBlanks(order_.kommandant) +
-                           " could not be updated.\r\n" + path + "\r\n" + why + "\r\n";
+                           " could not be updated.\r\n" + ShownPath(path) + "\r\n" + why + "\r\n";
         text += intact
                     ? "Patrols_0.cfg and Careers_0.cfg have been left as they were."
                     : "Patrols_0.cfg or Careers_0.cfg may have changed: please check the commander's folder.";

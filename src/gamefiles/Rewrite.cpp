@@ -1,11 +1,13 @@
 #include "gamefiles/Rewrite.h"
 
+#include "platform/ShownPath.h"
 #include "platform/TextFile.h"
 
 namespace zephrane {
 
 std::string FileProblemMessage(const std::string& path, const std::string& why) {
-    return "Could not update the file\r\n" + path + "\r\n" + why + "\r\nThe file has been left as it was.";
+    return "Could not update the file\r\n" + ShownPath(path) + "\r\n" + why +
+           "\r\nThe file has been left as it was.";
 }
 
 std::string StaleCopyNotice(const std::string& temp, const std::string& target) {

@@ -1,6 +1,7 @@
 #include "orders/Checklist.h"
 
 #include "gamefiles/CfgLine.h"
+#include "platform/ShownPath.h"
 #include "platform/TextFile.h"
 
 namespace zephrane {

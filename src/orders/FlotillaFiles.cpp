@@ -1,5 +1,7 @@
 #include "orders/FlotillaFiles.h"
 
+#include "platform/ShownPath.h"
+
 namespace zephrane {
 
 std::string LiveFlotillaPath(const std::string& sGamePath) {
@@ -27,8 +29,8 @@ RestoreOutcome RestoreFlotillaFromBackup(FileSystem& fs, const std::string& back
 
 std::string RestoreProblemMessage(const std::string& backup, const std::string& live,
                                   const std::string& why) {
-    return "Could not restore the file\r\n" + live + "\r\nfrom its backup\r\n" + backup + "\r\n" + why +
-           "\r\nCopy the backup there by hand if it is still in place.";
+    return "Could not restore the file\r\n" + ShownPath(live) + "\r\nfrom its backup\r\n" +
+           ShownPath(backup) + "\r\n" + why + "\r\nCopy the backup there by hand if it is still in place.";
 }
 
 }  // namespace zephrane

@@ -1,6 +1,7 @@
 #include "gamefiles/CfgLine.h"
 #include "orders/FlotillaFiles.h"
 #include "orders/InitiateUpdate.h"
+#include "platform/ShownPath.h"
 #include "platform/TextFile.h"
 
 namespace zephrane {
@@ -20,8 +21,8 @@ void ResetFlotillaConfiguration(Platform& platform, const std::string& sGamePath
     std::string error;
     const auto lines = ReadLines(platform.fs, live, &error);
     if (!lines) {
-        platform.dialogs.MsgBox("Could not read the file\r\n" + live + "\r\n" + error, kStyleCritical,
-                                kTitle);
+        platform.dialogs.MsgBox("Could not read the file\r\n" + ShownPath(live) + "\r\n" + error,
+                                kStyleCritical, kTitle);
         return;
     }
     // The marker counts only before the first section header; a file with

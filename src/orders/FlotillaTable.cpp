@@ -3,6 +3,7 @@
 #include "gamefiles/LineReader.h"
 #include "orders/FlotillaFiles.h"
 #include "orders/LoadFlotillaTable.h"
+#include "platform/ShownPath.h"
 #include "platform/TextFile.h"
 
 namespace zephrane {
@@ -116,7 +117,7 @@ void ShowProblem(Platform& platform, const std::string& path, const std::string&
 }  // namespace
 
 std::string FlotillaProblemMessage(const std::string& path, const std::string& why) {
-    return "Could not use the flotilla configuration file\r\n" + path + "\r\n" + why +
+    return "Could not use the flotilla configuration file\r\n" + ShownPath(path) + "\r\n" + why +
            "\r\nThe order has not been carried out; no file has been changed.";
 }
 

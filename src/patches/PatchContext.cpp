@@ -1,6 +1,7 @@
 #include "patches/PatchContext.h"
 
 #include "platform/Dialogs.h"
+#include "platform/ShownPath.h"
 
 namespace zephrane {
 
@@ -14,9 +15,9 @@ void PatchContext::ReportFileProblem(const RewriteOutcome& outcome) const {
 }
 
 void PatchContext::ReportFolderProblem(const std::string& folder) const {
-    platform.dialogs.MsgBox(
-        "Could not look into the folder\r\n" + folder + "\r\nThe files in it have been left as they were.",
-        kStyleCritical, title);
+    platform.dialogs.MsgBox("Could not look into the folder\r\n" + ShownPath(folder) +
+                                "\r\nThe files in it have been left as they were.",
+                            kStyleCritical, title);
 }
 
 PatchedLines Refused(std::string why) {

@@ -3,6 +3,7 @@
 #include "gamefiles/CfgLine.h"
 #include "patches/PatchLines.h"
 #include "platform/Dialogs.h"
+#include "platform/ShownPath.h"
 #include "platform/TextFile.h"
 
 namespace zephrane {
@@ -103,9 +104,9 @@ std::string Find33Flotilla(Platform& platform, const std::string& sGamePath) {
     std::string error;
     const auto lines = ReadLines(platform.fs, menuPath, &error);
     if (!lines) {
-        platform.dialogs.MsgBox(
-            "The menu file\r\n" + menuPath + "\r\ncould not be read: " + error + "\r\nTask aborted.",
-            kStyleCritical, kXxiTitle);
+        platform.dialogs.MsgBox("The menu file\r\n" + ShownPath(menuPath) +
+                                    "\r\ncould not be read: " + error + "\r\nTask aborted.",
+                                kStyleCritical, kXxiTitle);
         return "0";
     }
     const std::string found = Find33FlotillaInLines(*lines);

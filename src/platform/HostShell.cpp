@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/Cp1252.h"
+#include "platform/ShownPath.h"
 
 #ifdef _WIN32
 #define NOMINMAX
@@ -298,7 +299,8 @@ IoResult HostShell::StartProgram(const std::string& commandLine) {
         // No Notepad here: the desktop's own viewer shows the file instead.
         const fs::path file = files_.HostPath(args[1]);
         if (file.empty())
-            return IoResult::Failure("The file " + args[1] + " is on a drive that does not exist.");
+            return IoResult::Failure("The file " + ShownPath(args[1]) +
+                                     " is on a drive that does not exist.");
         args = {DesktopOpener(), file.string()};
     } else {
         for (auto& arg : args) arg = Cp1252ToUtf8(arg);
