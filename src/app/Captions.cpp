@@ -1,30 +1,75 @@
 #include "app/Captions.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <climits>
 
 namespace zephrane {
 namespace {
 
+constexpr double kLargestSize = 8;
+constexpr double kSmallestSize = 5;
+
+double CaptionScale(const QWidget* w) {
+    const QVariant scale = w->property("captionScale");
+    return scale.isValid() ? scale.toDouble() : 1.0;
+}
+
+QFont CaptionFont(const QFont& windowFont, const QWidget* w) {
+    QFont font = windowFont;
+    font.setPointSizeF(windowFont.pointSizeF() * CaptionScale(w));
+    font.setBold(w->property("captionBold").toBool());
+    return font;
+}
+
 // Room a control needs beside its caption: the check mark or radio circle
 // of the option controls, the bevel of a button.
 int CaptionPadding(const QWidget* w) {
-    if (qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w)) return 22;
-    if (qobject_cast<const QPushButton*>(w)) return 8;
+    const QStyle* style = w->style();
+    if (qobject_cast<const QCheckBox*>(w)) {
+        return style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w) +
+               style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w) + 2;
+    }
+    if (qobject_cast<const QRadioButton*>(w)) {
+        return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, w) +
+               style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, w) + 2;
+    }
+    if (qobject_cast<const QPushButton*>(w))
+        return 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, w);
+    if (qobject_cast<const QGroupBox*>(w)) return 16;
     return 0;
 }
 
-void FitCaption(QWidget* w, const QString& caption) {
-    QFont font = w->font();
-    while (font.pointSizeF() > 6 &&
-           QFontMetrics(font).horizontalAdvance(caption) + CaptionPadding(w) > w->width()) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
+QString CaptionOf(const QWidget* w) {
+    if (auto* label = qobject_cast<const QLabel*>(w))
+        return label->pixmap().isNull() ? label->text() : QString();
+    if (auto* button = qobject_cast<const QAbstractButton*>(w)) return button->text();
+    if (auto* frame = qobject_cast<const QGroupBox*>(w)) return frame->title();
+    return {};
+}
+
+bool CaptionFits(const QWidget* w, const QFont& font) {
+    const QString caption = CaptionOf(w);
+    if (caption.isEmpty()) return true;
+    const QFontMetrics metrics(font);
+    if (auto* label = qobject_cast<const QLabel*>(w); label && label->wordWrap()) {
+        const QRect needed = metrics.boundingRect(QRect(0, 0, w->width(), INT_MAX),
+                                                  Qt::TextWordWrap | label->alignment(), caption);
+        return needed.width() <= w->width() && needed.height() <= w->height();
     }
-    w->setFont(font);
+    return metrics.horizontalAdvance(caption) + CaptionPadding(w) <= w->width();
+}
+
+bool AllCaptionsFit(const QWidget* window, const QFont& windowFont) {
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        if (!CaptionFits(w, CaptionFont(windowFont, w))) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -34,17 +79,23 @@ QFont WindowFont() {
     font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Tahoma", "Liberation Sans", "Nimbus Sans",
                       "DejaVu Sans Condensed", "DejaVu Sans"});
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8);
+    font.setPointSizeF(kLargestSize);
     return font;
 }
 
+void SetCaptionScale(QWidget* caption, double scale, bool bold) {
+    caption->setProperty("captionScale", scale);
+    caption->setProperty("captionBold", bold);
+}
+
 void FitCaptions(QWidget* window) {
+    QFont font = WindowFont();
+    while (font.pointSizeF() > kSmallestSize && !AllCaptionsFit(window, font)) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    window->setFont(font);
     for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap() && label->pixmap().isNull()) {
-            FitCaption(label, label->text());
-        } else if (auto* button = qobject_cast<QAbstractButton*>(w); button && !button->text().isEmpty()) {
-            FitCaption(button, button->text());
-        }
+        if (CaptionScale(w) != 1.0 || w->property("captionBold").toBool()) w->setFont(CaptionFont(font, w));
     }
 }
 

@@ -8,8 +8,13 @@ namespace zephrane {
 // The classic 8-point dialog font, or the closest the desktop has.
 QFont WindowFont();
 
-// Captions wider than their control get a smaller font, down to 6 points, so
-// the layout keeps its places and every caption stays readable.
+// A caption drawn larger than the window's other captions (the warning
+// window's heading and text) keeps this ratio to them.
+void SetCaptionScale(QWidget* caption, double scale, bool bold = false);
+
+// Gives the window one family and one size for all of its captions: the
+// largest size, from 8 points down in half points, at which every caption
+// fits its control, so the layout keeps its places and neighbours match.
 void FitCaptions(QWidget* window);
 
 }  // namespace zephrane

@@ -2,6 +2,9 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QShortcut>
+#include <QStyleOptionGroupBox>
+#include <algorithm>
 
 #include "app/Artwork.h"
 #include "app/Captions.h"
@@ -52,6 +55,7 @@ FrmMain::FrmMain(Platform& platform, JournaledFileSystem* journal, QWidget* pare
     setFont(WindowFont());
     CreateControls();
     FitCaptions(this);
+    KeepOptionsBelowFrameTitle();
     SetTabOrder();
     ConnectHandlers();
 }
@@ -222,6 +226,23 @@ void FrmMain::CreateControls() {
                                          cboDestination, cboUBoatType, cboKommandant, ssEndDate, chkNew}) {
         SetFieldEnabled(w, true);
     }
+}
+
+// The frame's title takes more room at the top than the classic layout
+// gives it; the option buttons move down just enough not to sit across the
+// frame's border, and no further than the frame's bottom allows.
+void FrmMain::KeepOptionsBelowFrameTitle() {
+    QStyleOptionGroupBox option;
+    option.initFrom(Frame1);
+    option.text = Frame1->title();
+    option.textAlignment = Frame1->alignment();
+    option.lineWidth = 1;
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect border =
+        Frame1->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, Frame1);
+    const int room = Frame1->height() - 2 - Option1[1]->geometry().bottom();
+    const int shift = std::clamp(border.top() + 2 - Option1[0]->y(), 0, std::max(room, 0));
+    for (QRadioButton* option1 : Option1) option1->move(option1->x(), option1->y() + shift);
 }
 
 void FrmMain::SetTabOrder() {

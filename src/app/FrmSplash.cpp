@@ -20,14 +20,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const std::string& text, QR
     return label;
 }
 
-QFont SansSerif(double points, bool bold) {
-    QFont font("MS Sans Serif");
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 }  // namespace
 
 FrmSplash::FrmSplash(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
@@ -46,7 +38,8 @@ FrmSplash::FrmSplash(Platform& platform, QWidget* parent) : QDialog(parent), pla
     lblVersion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label1 = MakeLabel(Frame1, "Label1", "WARNING", TwipsRect(120, 600, 6855, 495));
     Label1->setAlignment(Qt::AlignCenter);
-    Label1->setFont(SansSerif(18, true));
+    // 18 and 9.75 points beside the window's 8, in the window's one family.
+    SetCaptionScale(Label1, 18.0 / 8, true);
     Label2 =
         MakeLabel(Frame1, "Label2",
                   "There are linkages between SH3 mission save files and configuration files.  Modifying "
@@ -58,7 +51,7 @@ FrmSplash::FrmSplash(Platform& platform, QWidget* parent) : QDialog(parent), pla
                   "JSGME Mod Enabler, when ALL of your current U-Boats are IN PORT.",
                   TwipsRect(120, 2160, 6855, 855));
     for (QLabel* label : {Label2, Label3}) {
-        label->setFont(SansSerif(9.75, false));
+        SetCaptionScale(label, 9.75 / 8);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }

@@ -1,6 +1,7 @@
 #include "Driver.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <istream>
 #include <ostream>
@@ -295,7 +296,9 @@ void Driver::Show(const std::string& args) {
             .Text("caption", FromQString(window_.windowTitle()))
             .Number("width", window_.width())
             .Number("height", window_.height())
-            .Bool("resizable", window_.minimumSize() != window_.maximumSize());
+            .Bool("resizable", window_.minimumSize() != window_.maximumSize())
+            .Utf8("font", QFontInfo(window_.font()).family().toStdString())
+            .Raw("pointsize", QString::number(window_.font().pointSizeF()).toStdString());
         return Print(j.Str());
     }
     QWidget* control = FindControl(args, nullptr, true);
