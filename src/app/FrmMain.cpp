@@ -255,13 +255,28 @@ void FrmMain::SetTabOrder() {
     for (std::size_t i = 0; i + 1 < order.size(); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
+QColor FrmMain::TextColor(bool enabled) {
+    return enabled ? QColor(0, 0, 0) : QColor(0x50, 0x50, 0x50);
+}
+
+// The fields' light backgrounds carry dark text whatever the desktop's theme:
+// a dark theme's light text would vanish on them. A disabled field shows its
+// grey background with a grey text that still reads.
 void FrmMain::SetFieldEnabled(QWidget* field, bool enabled) {
     field->setEnabled(enabled);
     const QColor colour = enabled ? EnabledColor() : DisabledColor();
     QPalette palette = field->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const QColor text = TextColor(enabled && group != QPalette::Disabled);
         palette.setColor(group, QPalette::Base, colour);
-        if (field == chkNew) palette.setColor(group, QPalette::Window, colour);
+        palette.setColor(group, QPalette::Text, text);
+        // Drop-down lists draw their face with the button colours.
+        palette.setColor(group, QPalette::Button, colour);
+        palette.setColor(group, QPalette::ButtonText, text);
+        if (field == chkNew) {
+            palette.setColor(group, QPalette::Window, colour);
+            palette.setColor(group, QPalette::WindowText, text);
+        }
     }
     field->setPalette(palette);
     if (field == chkNew) field->setAutoFillBackground(true);

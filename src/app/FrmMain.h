@@ -43,6 +43,8 @@ public:
     // The two background colours of the order form's fields.
     static QColor EnabledColor();
     static QColor DisabledColor();
+    // The text colour the program sets with them.
+    static QColor TextColor(bool enabled);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
