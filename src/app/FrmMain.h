@@ -11,11 +11,13 @@
 #include <QRadioButton>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "app/MainState.h"
+#include "orders/Order.h"
 #include "platform/JournaledFileSystem.h"
 #include "platform/Platform.h"
 
@@ -88,9 +90,12 @@ private:
     void SetFieldEnabled(QWidget* field, bool enabled);
 
     // Long runs
+    // `started`: the button of a long run, nullptr for a short one.
     template <typename Work>
-    void RunOperation(const std::string& kind, const std::string& title, bool longRun, Work work);
+    void RunOperation(const std::string& kind, const std::string& title, QPushButton* started, Work work);
     void SetControlsEnabled(const bool& bEnabled);
+    OrderForm ReadOrderForm() const;
+    QWidget* FirstEmptyField() const;
     void btnInitiateUpdate_Click();
     void btnFixRenown_Click(int index);
     void cmdReset_Click();

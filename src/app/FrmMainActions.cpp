@@ -2,6 +2,7 @@
 // Each locks the window's buttons and shows the hourglass for its length.
 #include "app/FrmMain.h"
 #include "orders/InitiateUpdate.h"
+#include "orders/OrderValidation.h"
 #include "patches/PatchRun.h"
 #include "platform/qt/QtText.h"
 
@@ -11,16 +12,25 @@ namespace zephrane {
 // also shows the hourglass and locks the buttons; every way out of it unlocks
 // them again. The History button is locked with them, though not among the
 // buttons the window reports as locked.
+//
+// The pressed button is disabled for a long run. Were it to keep the focus,
+// Qt would hand it on to the next control meanwhile (a folder field with its
+// text selected, an option button taking the next Space); so the focus is let
+// go for the run and given back to the `started` button, or to the field
+// `work` returns, when the run ends.
 template <typename Work>
-void FrmMain::RunOperation(const std::string& kind, const std::string& title, bool longRun, Work work) {
+void FrmMain::RunOperation(const std::string& kind, const std::string& title, QPushButton* started,
+                           Work work) {
+    const bool longRun = started != nullptr;
     if (longRun) {
         platform_.dialogs.SetPointer(Pointer::Hourglass);
+        if (QWidget* focused = focusWidget(); qobject_cast<QPushButton*>(focused)) focused->clearFocus();
         SetControlsEnabled(false);
         btnHistory->setEnabled(false);
         busy_ = true;
     }
     if (journal_) journal_->Log().Begin(kind, title);
-    work();
+    QWidget* focusAfter = work();
     if (journal_) {
         if (auto r = journal_->Log().Complete(); !r) {
             platform_.dialogs.MsgBox(
@@ -34,6 +44,7 @@ void FrmMain::RunOperation(const std::string& kind, const std::string& title, bo
         btnHistory->setEnabled(journal_ != nullptr);
         SetControlsEnabled(true);
         platform_.dialogs.SetPointer(Pointer::Default);
+        (focusAfter ? focusAfter : started)->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -50,34 +61,56 @@ std::string FrmMain::OrderTitle() const {
     return FromQString(Option1[0]->text());
 }
 
-void FrmMain::btnInitiateUpdate_Click() {
-    RunOperation("order", OrderTitle(), true, [this] {
-        OrderForm form;
-        form.transfer = Option1[1]->isChecked();
-        form.chkNew = chkNew->checkState() == Qt::Checked            ? 1
-                      : chkNew->checkState() == Qt::PartiallyChecked ? 2
-                                                                     : 0;
-        form.endDateEnabled = ssEndDate->isEnabled();
-        const QDate shown = ssEndDate->date();
-        form.endDate = Date{shown.year(), shown.month(), shown.day()};
-        form.monthIndex = cboMonth->currentIndex();
-        form.month = cboMonth->currentData().toInt();
-        form.yearIndex = cboYear->currentIndex();
-        form.year = cboYear->currentData().toInt();
-        form.locationIndex = cboLocation->currentIndex();
-        form.locationText = FromQString(cboLocation->currentText());
-        form.destinationIndex = cboDestination->currentIndex();
-        form.destinationText = FromQString(cboDestination->currentText());
-        form.uboatNumberEnabled = txtUBoatNumber->isEnabled();
-        form.uboatNumber = FromQString(txtUBoatNumber->text());
-        form.uboatTypeEnabled = cboUBoatType->isEnabled();
-        form.uboatTypeIndex = cboUBoatType->currentIndex();
-        form.uboatTypeText = FromQString(cboUBoatType->currentText());
-        form.kommandantEnabled = cboKommandant->isEnabled();
-        form.kommandantIndex = cboKommandant->currentIndex();
-        form.kommandantText = FromQString(cboKommandant->currentText());
-        form.text1 = FromQString(Text1->text());
+OrderForm FrmMain::ReadOrderForm() const {
+    OrderForm form;
+    form.transfer = Option1[1]->isChecked();
+    form.chkNew = chkNew->checkState() == Qt::Checked            ? 1
+                  : chkNew->checkState() == Qt::PartiallyChecked ? 2
+                                                                 : 0;
+    form.endDateEnabled = ssEndDate->isEnabled();
+    const QDate shown = ssEndDate->date();
+    form.endDate = Date{shown.year(), shown.month(), shown.day()};
+    form.monthIndex = cboMonth->currentIndex();
+    form.month = cboMonth->currentData().toInt();
+    form.yearIndex = cboYear->currentIndex();
+    form.year = cboYear->currentData().toInt();
+    form.locationIndex = cboLocation->currentIndex();
+    form.locationText = FromQString(cboLocation->currentText());
+    form.destinationIndex = cboDestination->currentIndex();
+    form.destinationText = FromQString(cboDestination->currentText());
+    form.uboatNumberEnabled = txtUBoatNumber->isEnabled();
+    form.uboatNumber = FromQString(txtUBoatNumber->text());
+    form.uboatTypeEnabled = cboUBoatType->isEnabled();
+    form.uboatTypeIndex = cboUBoatType->currentIndex();
+    form.uboatTypeText = FromQString(cboUBoatType->currentText());
+    form.kommandantEnabled = cboKommandant->isEnabled();
+    form.kommandantIndex = cboKommandant->currentIndex();
+    form.kommandantText = FromQString(cboKommandant->currentText());
+    form.text1 = FromQString(Text1->text());
+    return form;
+}
 
+// The first field, in the order the form is filled in, that makes it
+// incomplete; nullptr when none does.
+QWidget* FrmMain::FirstEmptyField() const {
+    const std::pair<QWidget*, bool> fields[] = {
+        {cboMonth, cboMonth->currentIndex() < 0},
+        {cboYear, cboYear->currentIndex() < 0},
+        {cboLocation, cboLocation->currentIndex() < 0},
+        {cboDestination, cboDestination->currentIndex() < 0},
+        {txtUBoatNumber, txtUBoatNumber->isEnabled() && txtUBoatNumber->text().isEmpty()},
+        {cboUBoatType, cboUBoatType->isEnabled() && cboUBoatType->currentIndex() < 0},
+        {cboKommandant, cboKommandant->isEnabled() && cboKommandant->currentIndex() < 0},
+    };
+    for (const auto& [field, empty] : fields) {
+        if (empty) return field;
+    }
+    return nullptr;
+}
+
+void FrmMain::btnInitiateUpdate_Click() {
+    const OrderForm form = ReadOrderForm();
+    RunOperation("order", OrderTitle(), btnInitiateUpdate, [this, &form]() -> QWidget* {
         OrderState order;
         order.sGamePath = state_.sGamePath;
         order.sCareersPath = state_.sCareersPath;
@@ -95,12 +128,15 @@ void FrmMain::btnInitiateUpdate_Click() {
         state_.FlotillaTable = std::move(order.FlotillaTable);
         state_.BaseTable = std::move(order.BaseTable);
         state_.bSameLocation = order.bSameLocation;
+        // After "All fields must contain data." the user goes on with the
+        // field that is missing.
+        return IsOrderFormComplete(form) ? nullptr : FirstEmptyField();
     });
 }
 
 void FrmMain::btnFixRenown_Click(int index) {
     const std::string caption = FromQString(btnFixRenown[index]->property("caption").toString());
-    RunOperation("patch", caption, true, [this, index] {
+    RunOperation("patch", caption, btnFixRenown[index], [this, index]() -> QWidget* {
         PatchState patch;
         patch.sGamePath = state_.sGamePath;
         patch.sCommanderPath = state_.sCommanderPath;
@@ -121,6 +157,7 @@ void FrmMain::btnFixRenown_Click(int index) {
         state_.lFound = patch.lFound;
         state_.lProcessed = patch.lProcessed;
         ShowCounters();
+        return nullptr;
     });
 }
 
@@ -131,8 +168,10 @@ void FrmMain::ShowCounters() {
 }
 
 void FrmMain::cmdReset_Click() {
-    RunOperation("reset", FromQString(cmdReset->text()), false,
-                 [this] { ResetFlotillaConfiguration(platform_, state_.sGamePath); });
+    RunOperation("reset", FromQString(cmdReset->text()), nullptr, [this]() -> QWidget* {
+        ResetFlotillaConfiguration(platform_, state_.sGamePath);
+        return nullptr;
+    });
 }
 
 }  // namespace zephrane

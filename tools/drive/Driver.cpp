@@ -46,6 +46,13 @@ bool ParseInt(const std::string& text, int& value) {
     }
 }
 
+// The control is the main window's focus widget (as it would be with the
+// window active), or holds it, as a date picker holds its text part.
+bool HasFocus(const QWidget* control) {
+    const QWidget* focused = control->window()->focusWidget();
+    return focused && (focused == control || control->isAncestorOf(focused));
+}
+
 std::string Cp(const std::string& utf8) {
     return Utf8ToCp1252(utf8);
 }
@@ -360,7 +367,7 @@ std::string Driver::ShowControl(QWidget* control, const std::string& name) {
     } else {
         j.Bool("enabled", control->isEnabled());
     }
-    return j.Str();
+    return j.Bool("focus", HasFocus(control)).Str();
 }
 
 }  // namespace zephrane::drive
