@@ -1,10 +1,17 @@
 #include "app/Artwork.h"
 
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 
 #include "app/ProgramInfo.h"
+
+// Resources of a static library are registered by hand, outside any namespace.
+static void InitArtworkResources() {
+    Q_INIT_RESOURCE(zephrane);
+}
 
 namespace zephrane {
 namespace {
@@ -34,7 +41,11 @@ QPainterPath BoatPath(double left, double waterline, double length) {
 }  // namespace
 
 QPixmap BannerPicture(int width, int height) {
-    QPixmap pixmap(width, height);
+    // Drawn at the screen's device pixel ratio, so that it stays sharp on a
+    // scaled screen; `width` and `height` are in the window's own pixels.
+    const double ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(static_cast<int>(std::ceil(width * ratio)), static_cast<int>(std::ceil(height * ratio)));
+    pixmap.setDevicePixelRatio(ratio);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -43,7 +54,7 @@ QPixmap BannerPicture(int width, int height) {
     sky.setColorAt(0.62, QColor(196, 112, 62));
     sky.setColorAt(0.63, QColor(24, 46, 70));
     sky.setColorAt(1.0, QColor(8, 20, 34));
-    p.fillRect(pixmap.rect(), sky);
+    p.fillRect(QRectF(0, 0, width, height), sky);
 
     const double waterline = height * 0.63;
     p.setPen(QPen(QColor(255, 190, 120, 90), 1));
@@ -75,16 +86,13 @@ QPixmap BannerPicture(int width, int height) {
 }
 
 QIcon ProgramIcon() {
-    QPixmap pixmap(64, 64);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(24, 46, 70));
-    p.drawEllipse(QRectF(2, 2, 60, 60));
-    p.setBrush(QColor(240, 228, 206));
-    p.drawPath(BoatPath(8, 42, 48));
-    return QIcon(pixmap);
+    InitArtworkResources();
+    QIcon own;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        own.addFile(QString(":/icons/zephrane-%1.png").arg(size), QSize(size, size));
+    }
+    // The installed icon of the desktop's theme first, as the menus show it.
+    return QIcon::fromTheme("zephrane", own);
 }
 
 }  // namespace zephrane

@@ -131,7 +131,7 @@ void FrmMain::CreateControls() {
     Register(Image1, "Image1");
     const QPixmap banner = BannerPicture(Px(7875), Px(1500));
     Image1->setPixmap(banner);
-    Image1->setGeometry(0, 0, banner.width(), banner.height());
+    Image1->setGeometry(QRect(QPoint(0, 0), banner.deviceIndependentSize().toSize()));
 
     Label1 = label("Label1", "SilentHunterIII Home Directory", TwipsRect(120, 1680, 2175, 255));
     Text1 = field("Text1", TwipsRect(600, 1920, 5535, 285));

@@ -61,7 +61,6 @@ private:
     void Register(QWidget* widget, const std::string& name, int index = -1);
 
     // Start-up and close
-    void CentreOnScreen();
     void RestoreFolders();
     std::string SearchDrives(const std::vector<std::string>& candidates) const;
     std::string FindCareersFolder() const;

@@ -1,13 +1,12 @@
 // Start-up and close of the main window: the working folders, the settings
 // file, the month and year lists and the start-up warning.
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <QScreen>
 
 #include "app/FrmMain.h"
 #include "app/FrmSplash.h"
 #include "app/ProgramInfo.h"
 #include "app/Settings.h"
+#include "app/Twips.h"
 #include "gamefiles/CfgLine.h"
 #include "platform/ShownPath.h"
 #include "platform/qt/QtText.h"
@@ -38,7 +37,7 @@ std::string FrmMain::SettingsPath() const {
 void FrmMain::Form_Load() {
     // What an interrupted run left half-done is put back before anything is read.
     RecoverInterruptedOperations();
-    CentreOnScreen();
+    CentreOnScreen(this);
     state_.sGamePath.clear();
     state_.sCommanderPath.clear();
     state_.sCareersPath.clear();
@@ -80,13 +79,6 @@ void FrmMain::Form_Load() {
     }
     FillMonthsAndYears();
     ShowWarningIfWanted();
-}
-
-void FrmMain::CentreOnScreen() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
 }
 
 // Folders named in the settings file count only while they exist.

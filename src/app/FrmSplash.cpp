@@ -1,8 +1,5 @@
 #include "app/FrmSplash.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 #include "app/Captions.h"
 #include "app/ProgramInfo.h"
 #include "app/Settings.h"
@@ -73,10 +70,7 @@ FrmSplash::FrmSplash(Platform& platform, QWidget* parent) : QDialog(parent), pla
 }
 
 void FrmSplash::Form_Load() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    CentreOnScreen(this);
     lblVersion->setText(ToQString(VersionText()));
     lblProductName->setText(ToQString(kProgramTitle));
 }
