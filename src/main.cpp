@@ -2,6 +2,7 @@
 // SH3 Commander.
 #include <QApplication>
 
+#include "app/FrmChecklist.h"
 #include "app/FrmMain.h"
 #include "app/ProgramFolder.h"
 #include "platform/HostFileSystem.h"
@@ -12,6 +13,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zephrane");
+    QGuiApplication::setDesktopFileName("zephrane");
 
     zephrane::HostFileSystem host(zephrane::HostFileSystem::WineDrives());
     zephrane::Journal journal(host, zephrane::ChooseJournalFolder());
@@ -23,6 +25,10 @@ int main(int argc, char** argv) {
 
     zephrane::FrmMain window(platform, &fs);
     dialogs.SetOwner(&window);
+    dialogs.SetChecklistWindow(
+        [&window](const std::string& path, const std::string& text, const std::string& why) {
+            zephrane::FrmChecklist::Open(&window, path, text, why);
+        });
     window.Form_Load();
     window.show();
     return QApplication::exec();

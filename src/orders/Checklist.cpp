@@ -204,18 +204,19 @@ std::string ChecklistPath(const Shell& shell) {
 
 void WriteChecklist(Platform& platform, ChecklistKind kind, const ChecklistValues& values) {
     const std::string path = ChecklistPath(platform.shell);
-    if (auto r = WriteLines(platform.fs, path, ChecklistLines(kind, values)); !r) {
-        platform.dialogs.MsgBox("Could not write your checklist to the file\r\n" + path + "\r\n" + r.error,
-                                kStyleCritical, "Initiate Update");
+    const std::vector<std::string> lines = ChecklistLines(kind, values);
+    if (auto r = WriteLines(platform.fs, path, lines); !r) {
+        platform.dialogs.MsgBox(
+            "Could not write your checklist to the file\r\n" + ShownPath(path) + "\r\n" + r.error,
+            kStyleCritical, "Initiate Update");
         return;
     }
+    // Without a viewer the checklist is shown by the program itself: an order
+    // that went through never ends without its checklist in sight.
     if (auto r = platform.shell.StartProgram("notepad.exe \"" + platform.shell.ProgramFolder() +
                                              "\\Instructions.txt\"");
         !r) {
-        platform.dialogs.MsgBox("Notepad could not be started: " + r.error +
-                                    "\r\nYour checklist has been written to the file\r\n" + path +
-                                    "\r\nOpen it to follow your orders.",
-                                kStyleInformation, "Initiate Update");
+        platform.dialogs.ShowChecklist(ShownPath(path), JoinLines(lines), r.error);
     }
 }
 

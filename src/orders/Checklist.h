@@ -31,8 +31,9 @@ std::vector<std::string> ChecklistLines(ChecklistKind kind, const ChecklistValue
 std::string ChecklistPath(const Shell& shell);
 
 // Writes Instructions.txt anew and opens it in Notepad. A file that cannot be
-// written, or Notepad that cannot be started, is reported by a message box
-// that names the file.
+// written is reported by a message box that names the file; when Notepad (or
+// the desktop's viewer) cannot be started, the checklist is shown in the
+// program's own window.
 void WriteChecklist(Platform& platform, ChecklistKind kind, const ChecklistValues& values);
 
 }  // namespace zephrane

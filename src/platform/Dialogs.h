@@ -44,6 +44,10 @@ public:
     virtual std::optional<std::string> BrowseForFolder(const std::string& title,
                                                        const std::string& startFolder) = 0;
     virtual void ShowModal(ModalWindow& window) = 0;
+    // Shows a checklist the system's text viewer could not open, in a
+    // read-only window of the program: the file's path as the user sees it,
+    // its text, and why the viewer did not start.
+    virtual void ShowChecklist(const std::string& path, const std::string& text, const std::string& why) = 0;
 };
 
 }  // namespace zephrane

@@ -21,6 +21,7 @@
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 #ifdef __APPLE__
 #include <mach-o/dyld.h>
@@ -127,14 +128,13 @@ bool IsExecutableFile(const fs::path& path) {
 }
 
 // The program as execve needs it: a name with a slash as it is, any other
-// name searched along $PATH.
-std::optional<fs::path> FindProgram(const std::string& name) {
+// name searched along the search path.
+std::optional<fs::path> FindProgram(const std::string& name, const std::string& path) {
     if (name.empty()) return std::nullopt;
     if (name.find('/') != std::string::npos) {
         if (IsExecutableFile(name)) return fs::path(name);
         return std::nullopt;
     }
-    const std::string path = Variable("PATH").value_or("/usr/local/bin:/usr/bin:/bin");
     std::size_t start = 0;
     while (start <= path.size()) {
         std::size_t colon = path.find(':', start);
@@ -163,12 +163,44 @@ const char* DesktopOpener() {
 #endif
 }
 
-void ReportErrno(int fd, int err) {
-    [[maybe_unused]] const ssize_t written = write(fd, &err, sizeof err);
+// What the pipe from the watching child carries: an errno of a start that
+// failed, or the exit status of a program that ended with an error soon after.
+struct StartReport {
+    int kind;  // 1: errno, 2: exit status
+    int value;
+};
+
+void Report(int fd, int kind, int value) {
+    const StartReport report{kind, value};
+    [[maybe_unused]] const ssize_t written = write(fd, &report, sizeof report);
 }
 
-// Starts the program in a grandchild so that nothing has to wait for it and
-// no zombie remains; a pipe closed on exec tells whether it could start.
+// How long a started program is watched for an early failure: a desktop
+// opener (xdg-open) that finds no viewer ends with an error at once, while
+// one that found a viewer has handed the file on or keeps it open.
+constexpr int kWatchMilliseconds = 2000;
+
+// The watching child: waits a short while for the program to end, reports an
+// error status, and leaves a program that still runs to itself.
+[[noreturn]] void WatchEarlyExit(pid_t program, int fd) {
+    for (int waited = 0; waited < kWatchMilliseconds; waited += 20) {
+        int status = 0;
+        const pid_t done = waitpid(program, &status, WNOHANG);
+        if (done == program) {
+            if (WIFEXITED(status) && WEXITSTATUS(status) != 0) Report(fd, 2, WEXITSTATUS(status));
+            if (WIFSIGNALED(status)) Report(fd, 2, 128 + WTERMSIG(status));
+            _exit(0);
+        }
+        if (done < 0 && errno != EINTR) _exit(0);
+        const timespec pause{0, 20 * 1000 * 1000};
+        nanosleep(&pause, nullptr);
+    }
+    _exit(0);
+}
+
+// Starts the program in a grandchild so that nothing has to wait for it long
+// and no zombie remains; a pipe closed on exec tells whether it could start,
+// and the child between them tells whether it ended with an error at once.
 IoResult SpawnDetached(const fs::path& program, std::vector<std::string> args) {
     std::vector<char*> argv;
     for (auto& arg : args) argv.push_back(arg.data());
@@ -194,28 +226,30 @@ IoResult SpawnDetached(const fs::path& program, std::vector<std::string> args) {
         close(fds[0]);
         const pid_t grandchild = fork();
         if (grandchild < 0) {
-            ReportErrno(fds[1], errno);
+            Report(fds[1], 1, errno);
             _exit(1);
         }
         if (grandchild == 0) {
             setsid();
             execve(program.c_str(), argv.data(), environ);
-            ReportErrno(fds[1], errno);
+            Report(fds[1], 1, errno);
             _exit(127);
         }
-        _exit(0);
+        WatchEarlyExit(grandchild, fds[1]);
     }
     close(fds[1]);
     int status = 0;
     while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
-    int err = 0;
+    StartReport report{};
     ssize_t got = 0;
-    while ((got = read(fds[0], &err, sizeof err)) < 0 && errno == EINTR) {
+    while ((got = read(fds[0], &report, sizeof report)) < 0 && errno == EINTR) {
     }
     close(fds[0]);
-    if (got == static_cast<ssize_t>(sizeof err)) return failure(err);
-    return IoResult::Success();
+    if (got != static_cast<ssize_t>(sizeof report)) return IoResult::Success();
+    if (report.kind == 1) return failure(report.value);
+    return IoResult::Failure("The program \"" + name + "\" ended with an error (exit status " +
+                             std::to_string(report.value) + ").");
 }
 
 #endif
@@ -295,7 +329,9 @@ IoResult HostShell::StartProgram(const std::string& commandLine) {
     std::vector<std::string> args = SplitCommandLine(commandLine);
     if (args.empty()) return IoResult::Failure("There is no program to start.");
 
-    if (args.size() == 2 && IsNotepad(args[0]) && !FindProgram(args[0])) {
+    const std::string searchPath =
+        searchPath_.value_or(Variable("PATH").value_or("/usr/local/bin:/usr/bin:/bin"));
+    if (args.size() == 2 && IsNotepad(args[0]) && !FindProgram(args[0], searchPath)) {
         // No Notepad here: the desktop's own viewer shows the file instead.
         const fs::path file = files_.HostPath(args[1]);
         if (file.empty())
@@ -305,7 +341,7 @@ IoResult HostShell::StartProgram(const std::string& commandLine) {
     } else {
         for (auto& arg : args) arg = Cp1252ToUtf8(arg);
     }
-    const auto program = FindProgram(args[0]);
+    const auto program = FindProgram(args[0], searchPath);
     if (!program)
         return IoResult::Failure("The program \"" + Utf8ToCp1252(args[0]) + "\" could not be found.");
     return SpawnDetached(*program, std::move(args));

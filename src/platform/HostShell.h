@@ -28,12 +28,18 @@ public:
     // character set.
     std::optional<std::string> DocumentsFolder() const override;
     std::optional<std::string> GetEnv(const std::string& name) const override;
-    // Runs the command line without waiting. Where there is no notepad.exe, a
-    // "notepad.exe" + quoted path command opens the file in the desktop's
-    // default text viewer instead (xdg-open, or open on macOS).
+    // Runs the command line without waiting for it to end. Where there is no
+    // notepad.exe, a "notepad.exe" + quoted path command opens the file in the
+    // desktop's default text viewer instead (xdg-open, or open on macOS). A
+    // program that cannot be found or started, or that ends with an error
+    // within two seconds (an opener that finds no viewer), is a failure.
     IoResult StartProgram(const std::string& commandLine) override;
 
+    // Programs are looked up along this list of folders instead of $PATH.
+    void SetSearchPath(std::string folders) { searchPath_ = std::move(folders); }
+
 private:
+    std::optional<std::string> searchPath_;
     std::string programFolder_;
     HostFileSystem files_;
 };

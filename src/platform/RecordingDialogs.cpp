@@ -21,6 +21,11 @@ std::optional<std::string> RecordingDialogs::BrowseForFolder(const std::string& 
     return answer;
 }
 
+void RecordingDialogs::ShowChecklist(const std::string& path, const std::string&, const std::string&) {
+    checklists.push_back(path);
+    if (onChecklist) onChecklist(path);
+}
+
 void RecordingDialogs::ShowModal(ModalWindow& window) {
     if (onModal) onModal(window);
     if (window.Name() != "frmSplash") {

@@ -27,6 +27,7 @@ public:
     std::function<void(const std::string& title, const std::string& start)> onBrowse;
     std::function<void(ModalWindow&)> onModal;
     std::function<void()> onYield;
+    std::function<void(const std::string& path)> onChecklist;
 
     // Answers for the next folder browsers; an empty queue means cancel.
     void QueueBrowse(std::optional<std::string> answer) { browseAnswers_.push_back(std::move(answer)); }
@@ -49,6 +50,10 @@ public:
     std::optional<std::string> BrowseForFolder(const std::string& title,
                                                const std::string& startFolder) override;
     void ShowModal(ModalWindow& window) override;
+    void ShowChecklist(const std::string& path, const std::string& text, const std::string& why) override;
+
+    // Paths of the checklists shown in a window.
+    std::vector<std::string> checklists;
 
 private:
     std::vector<Message> messages_;

@@ -27,11 +27,14 @@ public:
         if (it == environment.end()) return std::nullopt;
         return it->second;
     }
+    // Every start is recorded; it really happens only through `starter`
+    // when one is given, and otherwise counts as successful.
     IoResult StartProgram(const std::string& commandLine) override {
         started.push_back(commandLine);
         if (onRun) onRun(commandLine);
-        return IoResult::Success();
+        return starter ? starter(commandLine) : IoResult::Success();
     }
+    std::function<IoResult(const std::string&)> starter;
 
     std::vector<std::string> started;
 };

@@ -91,6 +91,9 @@ Driver::Driver(FrmMain& window, RecordingDialogs& dialogs, RecordingShell& shell
         }
     };
     shell_.onRun = [this](const std::string& commandLine) { Print(Json().Text("run", commandLine).Str()); };
+    dialogs_.onChecklist = [this](const std::string& path) {
+        Print(Json().Utf8("window", "frmChecklist").Text("path", path).Str());
+    };
 }
 
 void Driver::Run(std::istream& in) {

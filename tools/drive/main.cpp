@@ -8,6 +8,7 @@
 #include "app/FrmMain.h"
 #include "platform/Cp1252.h"
 #include "platform/HostFileSystem.h"
+#include "platform/HostShell.h"
 #include "platform/JournaledFileSystem.h"
 #include "platform/RecordingDialogs.h"
 #include "platform/RecordingShell.h"
@@ -69,6 +70,14 @@ int main(int argc, char** argv) {
     shell.programFolder = options.programDir;
     shell.documentsFolder = options.documents;
     shell.environment = options.environment;
+    // With a PATH of its own the program really tries the viewer found on it.
+    zephrane::HostShell viewer(options.programDir, host);
+    if (const auto path = options.environment.find("PATH"); path != options.environment.end()) {
+        viewer.SetSearchPath(zephrane::Cp1252ToUtf8(path->second));
+        shell.starter = [&viewer](const std::string& commandLine) {
+            return viewer.StartProgram(commandLine);
+        };
+    }
     zephrane::Platform platform{fs, dialogs, shell};
 
     zephrane::FrmMain window(platform, options.journal ? &journaled : nullptr);

@@ -47,6 +47,15 @@ void QtDialogs::MsgBox(const std::string& text, int style, const std::string& ti
     if (waiting) QApplication::restoreOverrideCursor();
 }
 
+void QtDialogs::ShowChecklist(const std::string& path, const std::string& text, const std::string& why) {
+    if (checklistWindow_) {
+        checklistWindow_(path, text, why);
+        return;
+    }
+    MsgBox(why + "\r\nYour checklist has been written to the file\r\n" + path, kStyleInformation,
+           "Initiate Update");
+}
+
 void QtDialogs::SetPointer(Pointer pointer) {
     const bool wanted = pointer == Pointer::Hourglass;
     if (wanted == hourglass_) return;

@@ -26,10 +26,16 @@ public:
     std::optional<std::string> BrowseForFolder(const std::string& title,
                                                const std::string& startFolder) override;
     void ShowModal(ModalWindow& window) override { window.ExecModal(); }
+    // The program's checklist window, made by the application.
+    using ChecklistWindow =
+        std::function<void(const std::string& path, const std::string& text, const std::string& why)>;
+    void SetChecklistWindow(ChecklistWindow show) { checklistWindow_ = std::move(show); }
+    void ShowChecklist(const std::string& path, const std::string& text, const std::string& why) override;
 
 private:
     QPointer<QWidget> owner_;
     std::function<std::string(const std::string&)> hostPath_;
+    ChecklistWindow checklistWindow_;
     bool hourglass_ = false;
 };
 
