@@ -1,7 +1,9 @@
 // Zephrane: orders and campaign patches for SilentHunterIII careers kept with
 // SH3 Commander.
 #include <QApplication>
+#include <iostream>
 
+#include "app/CommandLine.h"
 #include "app/FrmChecklist.h"
 #include "app/FrmMain.h"
 #include "app/ProgramFolder.h"
@@ -11,6 +13,9 @@
 #include "platform/qt/QtDialogs.h"
 
 int main(int argc, char** argv) {
+    // Answered before the toolkit starts, so that they need no display.
+    if (const auto status = zephrane::AnswerCommandLine(argc, argv, std::cout)) return *status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zephrane");
     QGuiApplication::setDesktopFileName("zephrane");

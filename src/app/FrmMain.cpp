@@ -8,6 +8,7 @@
 
 #include "app/Artwork.h"
 #include "app/Captions.h"
+#include "app/FrmAbout.h"
 #include "app/ProgramInfo.h"
 #include "app/Twips.h"
 
@@ -351,6 +352,11 @@ void FrmMain::ConnectHandlers() {
     connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
     connect(btnExit, &QPushButton::clicked, this, [this] { btnExit_Click(); });
     connect(btnHistory, &QPushButton::clicked, this, [this] { btnHistory_Click(); });
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] {
+        FrmAbout about(platform_, this);
+        about.exec();
+    });
 }
 
 }  // namespace zephrane
