@@ -7,10 +7,26 @@
 #include "app/FrmChecklist.h"
 #include "app/FrmMain.h"
 #include "app/ProgramFolder.h"
+#include "app/SingleInstance.h"
 #include "platform/HostFileSystem.h"
 #include "platform/HostShell.h"
 #include "platform/JournaledFileSystem.h"
+#include "platform/ShownPath.h"
 #include "platform/qt/QtDialogs.h"
+
+namespace {
+
+// The window in front: the start-up warning while it is open, else the main
+// window.
+void BringToFront(QWidget& window) {
+    QWidget* front = QApplication::activeModalWidget();
+    if (!front) front = &window;
+    if (front->isMinimized()) front->showNormal();
+    front->raise();
+    front->activateWindow();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     // Answered before the toolkit starts, so that they need no display.
@@ -20,10 +36,18 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Zephrane");
     QGuiApplication::setDesktopFileName("zephrane");
 
+    const std::string programFolder = zephrane::ChooseProgramFolder(zephrane::HostShell::ExecutableFolder());
+    zephrane::SingleInstance instance(programFolder);
+    if (!instance.Claim()) {
+        std::cerr << "Zephrane is already running with the program folder "
+                  << zephrane::ShownPath(programFolder) << "; its window has been brought to the front.\n";
+        return 0;
+    }
+
     zephrane::HostFileSystem host(zephrane::HostFileSystem::WineDrives());
     zephrane::Journal journal(host, zephrane::ChooseJournalFolder());
     zephrane::JournaledFileSystem fs(host, journal);
-    zephrane::HostShell shell(zephrane::ChooseProgramFolder(zephrane::HostShell::ExecutableFolder()), host);
+    zephrane::HostShell shell(programFolder, host);
     zephrane::QtDialogs dialogs;
     dialogs.SetHostPath([&host](const std::string& path) { return host.HostPath(path).string(); });
     zephrane::Platform platform{fs, dialogs, shell};
@@ -34,6 +58,8 @@ int main(int argc, char** argv) {
         [&window](const std::string& path, const std::string& text, const std::string& why) {
             zephrane::FrmChecklist::Open(&window, path, text, why);
         });
+    QObject::connect(&instance, &zephrane::SingleInstance::RaiseRequested,
+                     [&window] { BringToFront(window); });
     window.Form_Load();
     window.show();
     return QApplication::exec();
