@@ -1,7 +1,9 @@
 #include "app/ProgramFolder.h"
 
 #include <cstdlib>
+#include <cwctype>
 #include <fstream>
+#include <vector>
 
 #include "platform/Cp1252.h"
 
@@ -32,6 +34,31 @@ std::filesystem::path UserStateFolder() {
     return {};
 }
 
+std::vector<std::filesystem::path> SystemPrefixes() {
+#ifdef _WIN32
+    std::vector<std::filesystem::path> prefixes;
+    for (const char* name : {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432", "SystemRoot"}) {
+        if (const char* value = std::getenv(name); value && *value) prefixes.emplace_back(value);
+    }
+    return prefixes;
+#else
+    return {"/usr", "/opt", "/bin", "/sbin", "/snap", "/app"};
+#endif
+}
+
+// Windows compares names without regard to case.
+bool SameComponent(const std::filesystem::path& a, const std::filesystem::path& b) {
+#ifdef _WIN32
+    const auto lower = [](std::wstring s) {
+        for (auto& c : s) c = static_cast<wchar_t>(std::towlower(c));
+        return s;
+    };
+    return lower(a.native()) == lower(b.native());
+#else
+    return a == b;
+#endif
+}
+
 }  // namespace
 
 std::string ChooseJournalFolder() {
@@ -51,8 +78,25 @@ bool IsWritableFolder(const std::filesystem::path& folder) {
     return true;
 }
 
+bool IsUnderSystemPrefix(const std::filesystem::path& folder) {
+    const auto normal = folder.lexically_normal();
+    const auto within = [&normal](const std::filesystem::path& prefix) {
+        auto f = normal.begin();
+        for (auto p = prefix.begin(); p != prefix.end(); ++p, ++f) {
+            if (p->empty()) continue;  // a trailing separator
+            if (f == normal.end() || !SameComponent(*f, *p)) return false;
+        }
+        return true;
+    };
+    for (const auto& prefix : SystemPrefixes()) {
+        if (!prefix.empty() && within(prefix.lexically_normal())) return true;
+    }
+    return false;
+}
+
 std::string ChooseProgramFolder(const std::string& executableFolder) {
-    if (IsWritableFolder(std::filesystem::path(Cp1252ToUtf8(executableFolder)))) return executableFolder;
+    const std::filesystem::path folder(Cp1252ToUtf8(executableFolder));
+    if (!IsUnderSystemPrefix(folder) && IsWritableFolder(folder)) return executableFolder;
     const auto data = UserDataFolder();
     std::error_code ec;
     std::filesystem::create_directories(data, ec);
