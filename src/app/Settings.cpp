@@ -8,7 +8,12 @@
 namespace zephrane {
 
 std::string PrintNumber(int value) {
-    return (value >= 0 ? " " : "") + std::to_string(value) + " ";
+    // Built by appending: GCC 12 at -O3 mistakes `"" + std::to_string(...)` for
+    // an overlapping copy (-Wrestrict).
+    std::string text = value >= 0 ? " " : "";
+    text += std::to_string(value);
+    text += ' ';
+    return text;
 }
 
 int ReadNumber(const std::string& line) {
