@@ -37,7 +37,6 @@ FrmChecklist::FrmChecklist(const std::string& path, const std::string& text, con
 
     lblStatus = new QLabel(ToQString(why), this);
     lblStatus->setWordWrap(true);
-    lblStatus->setEnabled(false);
 
     cmdCopy = new QPushButton("Copy", this);
     cmdOpenFolder = new QPushButton("Open folder", this);
@@ -56,7 +55,7 @@ FrmChecklist::FrmChecklist(const std::string& path, const std::string& text, con
     layout->addLayout(buttons);
 
     const QFontMetrics metrics(txtChecklist->font());
-    resize(metrics.horizontalAdvance(QString(92, 'x')), metrics.lineSpacing() * 40);
+    resize(metrics.horizontalAdvance(QString(100, 'x')), metrics.lineSpacing() * 40);
 
     connect(cmdCopy, &QPushButton::clicked, this, [this] { CopyText(); });
     connect(cmdOpenFolder, &QPushButton::clicked, this, [this] { OpenFolder(); });
