@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots under Xvfb: the start-up warning and the
-# main window on the sample installation. Needs xvfb, xdotool, imagemagick.
+# Takes the README's screenshots under Xvfb with a window manager: the
+# start-up warning, the main window in a light and in a dark desktop theme,
+# and the checklist window of a transfer order on the sample installation.
+# Needs xvfb, openbox, xdotool, x11-utils, imagemagick and qt6-gtk-platformtheme (the
+# dark theme is GTK's Adwaita:dark as Qt reads it).
 #   scripts/screenshots.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "${1:-build}")
@@ -9,34 +12,83 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 mapfile -t folders < <("$build/tools/sample/zephrane-sample" "$scratch/sample")
-mkdir -p "$scratch/program"
+mkdir -p "$scratch/program" "$scratch/runtime"
+chmod 700 "$scratch/runtime"
 cp "$build/zephrane" "$scratch/program/"
-printf ' 0 \r\n%s\r\n%s\r\n%s\r\n' "${folders[0]}" "${folders[1]}" "${folders[2]}" >"$scratch/program/Control.txt"
+settings() {  # settings FLAG
+    printf ' %s \r\n%s\r\n%s\r\n%s\r\n' "$1" "${folders[0]}" "${folders[1]}" "${folders[2]}" \
+        >"$scratch/program/Control.txt"
+}
 
-cat >"$scratch/shoot.sh" <<SHOOT
-set -e
-"$scratch/program/zephrane" &
+cat >"$scratch/shoot.sh" <<'SHOOT'
+set -euo pipefail
+program=$1 docs=$2
+openbox >/dev/null 2>&1 &
+sleep 1
+
+active() {  # the active window; fails rather than leave import waiting for a click
+    xdotool getactivewindow
+}
+shoot() {  # shoot FILE: the active window with its title bar
+    sleep 1
+    local id
+    id=$(active)
+    import -frame -window "$id" "$docs/$1"
+}
+# Clicks a control's centre in the main window, from its place in twips (96
+# dots per inch: 15 twips a pixel). The client area's corner comes from
+# xwininfo: xdotool counts the window manager's title bar twice.
+at() {  # at LEFT TOP WIDTH HEIGHT
+    local id x y
+    id=$(active)
+    x=$(xwininfo -id "$id" | sed -n 's/.*Absolute upper-left X: *//p')
+    y=$(xwininfo -id "$id" | sed -n 's/.*Absolute upper-left Y: *//p')
+    xdotool mousemove $((x + ($1 + $3 / 2) / 15)) $((y + ($2 + $4 / 2) / 15)) click 1
+    sleep 0.5
+}
+pick() {  # pick LEFT TOP WIDTH HEIGHT KEYS...: opens a list and picks by keys
+    at "$1" "$2" "$3" "$4"
+    shift 4
+    xdotool key "$@" Return
+    sleep 0.5
+}
+
+fill_transfer() {
+    at 600 6240 2415 255                   # Transfer Between U-Flottillen
+    pick 5880 6240 735 315 S               # Sep
+    pick 6600 6240 855 315 1               # the next year beginning with 1
+    pick 360 6960 2175 315 Down            # the first starting location
+    pick 2880 6960 3015 315 Down Down      # the second U-Flottille
+}
+
+# Light theme: the warning, then the main window with a transfer order
+# filled in; without a text viewer on PATH its checklist opens in the
+# program's own window.
+env PATH=/nonexistent "$program" &
 sleep 3
-# No window manager runs under Xvfb: the warning window sits centred on the screen.
-import -window root -crop 492x269+266+377 +repage "$docs/warning-window.png"
-xdotool key Return
+shoot warning-window.png
+xdotool key Tab space
 sleep 2
-id=\$(xdotool search --name '^Zephrane\$' | head -1)
-import -window "\$id" "$docs/main-window.png"
-kill %1
-SHOOT
-xvfb-run -a -s "-screen 0 1024x1024x24" bash "$scratch/shoot.sh"
+fill_transfer
+shoot main-window.png
+at 6360 7200 1215 495                      # Initiate Update
+sleep 3
+shoot checklist-window.png
+kill %2 2>/dev/null || true
+sleep 1
 
-# A checklist: a serving commander's new boat on the sample, through the
-# test driver, drawn as a plain text page.
-mkdir -p "$scratch/order"
-printf ' 1 \r\n%s\r\n%s\r\n%s\r\n' "${folders[0]}" "${folders[1]}" "${folders[2]}" >"$scratch/order/Control.txt"
-printf '%s\n' start "select cboKommandant 1" "date ssEndDate 1943-02-14" "select cboYear 4" "select cboMonth 3" \
-    "type txtUBoatNumber 518" "select cboLocation 0" "select cboDestination 0" "select cboUBoatType 6" \
-    "click btnInitiateUpdate" | "$build/zephrane-drive" --program-dir "$scratch/order" >/dev/null 2>&1
-tr -d '\r' <"$scratch/order/Instructions.txt" >"$scratch/checklist.txt"
-convert -size 640x560 xc:white -font DejaVu-Sans-Mono -pointsize 11 -fill '#202020' \
-    -annotate +14+18 "$(cat "$scratch/checklist.txt")" -gravity north -background '#D4D0C8' -splice 0x22 \
-    -font DejaVu-Sans -pointsize 12 -fill black -annotate +0+4 'Instructions.txt' \
-    -bordercolor '#808080' -border 1 "$docs/checklist.png"
+# Dark theme.
+env QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark "$program" &
+sleep 3
+xdotool key Tab space
+sleep 2
+fill_transfer
+shoot main-window-dark.png
+kill %3 2>/dev/null || true
+kill %1 2>/dev/null || true
+SHOOT
+
+settings 0
+XDG_RUNTIME_DIR="$scratch/runtime" xvfb-run -a -s "-screen 0 1024x900x24 -dpi 96" \
+    bash "$scratch/shoot.sh" "$scratch/program/zephrane" "$docs"
 echo "Screenshots written to $docs"
