@@ -7,6 +7,7 @@
 
 #include "app/Captions.h"
 #include "platform/Rollback.h"
+#include "platform/ShownPath.h"
 #include "platform/TextFile.h"
 #include "platform/qt/QtText.h"
 
@@ -121,7 +122,7 @@ void FrmHistory::ShowEntry(int row) {
     if (row < 0 || row >= static_cast<int>(entries_.size())) return;
     for (const JournalFile* file : entries_[row].ChangedFiles()) {
         auto* item = new QTreeWidgetItem(lstFiles);
-        item->setText(0, ToQString(file->path));
+        item->setText(0, ToQString(ShownPath(file->path)));
         item->setText(1, SizeText(file->before.Size()));
         item->setText(2, SizeText(file->After().Size()));
     }

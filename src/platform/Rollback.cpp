@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <ctime>
 
+#include "platform/ShownPath.h"
+
 namespace zephrane {
 namespace {
 
@@ -22,7 +24,7 @@ void RemoveLeftover(FileSystem& fs, const std::string& path) {
 
 std::string Lines(const std::vector<std::string>& items) {
     std::string text;
-    for (const auto& item : items) text += "\r\n" + item;
+    for (const auto& item : items) text += "\r\n" + ShownPath(item);
     return text;
 }
 

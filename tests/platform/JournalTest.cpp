@@ -4,6 +4,7 @@
 
 #include "platform/HostFileSystem.h"
 #include "platform/Rollback.h"
+#include "platform/ShownPath.h"
 #include "support/TestFiles.h"
 
 namespace zephrane::testing {
@@ -103,7 +104,7 @@ TEST_F(JournalTest, RecoveryPutsBackWhatAnInterruptedOperationChangedAndNothingE
         EXPECT_EQ(recoveries[0].report.changedSince.size(), c.namedChanged ? 1u : 0u);
         const std::string message = RecoveryMessage(recoveries[0]);
         EXPECT_NE(message.find("Increase"), std::string::npos) << message;
-        EXPECT_NE(message.find(Path("c.cfg")), std::string::npos) << message;
+        EXPECT_NE(message.find(ShownPath(Path("c.cfg"))), std::string::npos) << message;
         EXPECT_TRUE(RecoverInterrupted(host, journal).empty());  // marked as put back
         EXPECT_TRUE(journal.Entries()[0].rolledBack);
         std::filesystem::remove_all(dir.Path() / "journal");
