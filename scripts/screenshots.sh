@@ -89,6 +89,7 @@ kill %1 2>/dev/null || true
 SHOOT
 
 settings 0
-XDG_RUNTIME_DIR="$scratch/runtime" xvfb-run -a -s "-screen 0 1024x900x24 -dpi 96" \
+# The journal of these runs goes to the scratch folder, not the user's own.
+XDG_RUNTIME_DIR="$scratch/runtime" XDG_STATE_HOME="$scratch/state" xvfb-run -a -s "-screen 0 1024x900x24 -dpi 96" \
     bash "$scratch/shoot.sh" "$scratch/program/zephrane" "$docs"
 echo "Screenshots written to $docs"
