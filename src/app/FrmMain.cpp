@@ -1,10 +1,11 @@
 #include "app/FrmMain.h"
 
+#include <qdrawutil.h>
+
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QShortcut>
-#include <QStyleOptionGroupBox>
-#include <algorithm>
 
 #include "app/Artwork.h"
 #include "app/Captions.h"
@@ -31,6 +32,26 @@ QFrame* MakeLine(QWidget* parent, const char* name, int top) {
     return line;
 }
 
+// A frame whose title sits on its top border, as the classic layout draws
+// it. The toolkit's own frame puts its border below the title, across the
+// option buttons that the layout places just under the top.
+class ClassicFrame : public QGroupBox {
+public:
+    ClassicFrame(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QFontMetrics metrics(font());
+        // An etched line in the window's own colours, light and dark themes alike.
+        qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true, 1);
+        const QRect caption(Px(120), 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+        painter.fillRect(caption, palette().color(backgroundRole()));
+        style()->drawItemText(&painter, caption, Qt::AlignCenter, palette(), isEnabled(), title(),
+                              QPalette::WindowText);
+    }
+};
+
 }  // namespace
 
 QColor FrmMain::EnabledColor() {
@@ -56,7 +77,6 @@ FrmMain::FrmMain(Platform& platform, JournaledFileSystem* journal, QWidget* pare
     setFont(WindowFont());
     CreateControls();
     FitCaptions(this);
-    KeepOptionsBelowFrameTitle();
     SetTabOrder();
     ConnectHandlers();
 }
@@ -171,7 +191,7 @@ void FrmMain::CreateControls() {
     Line3 = MakeLine(this, "Line3", 5400);
     Register(Line3, "Line3");
 
-    Frame1 = new QGroupBox("Type of Orders", this);
+    Frame1 = new ClassicFrame("Type of Orders", this);
     Register(Frame1, "Frame1");
     Frame1->setGeometry(TwipsRect(360, 5640, 2775, 975));
     const char* optionCaptions[2] = {"Commissioning New U-Boat", "Transfer Between U-Flottillen"};
@@ -227,23 +247,6 @@ void FrmMain::CreateControls() {
                                          cboDestination, cboUBoatType, cboKommandant, ssEndDate, chkNew}) {
         SetFieldEnabled(w, true);
     }
-}
-
-// The frame's title takes more room at the top than the classic layout
-// gives it; the option buttons move down just enough not to sit across the
-// frame's border, and no further than the frame's bottom allows.
-void FrmMain::KeepOptionsBelowFrameTitle() {
-    QStyleOptionGroupBox option;
-    option.initFrom(Frame1);
-    option.text = Frame1->title();
-    option.textAlignment = Frame1->alignment();
-    option.lineWidth = 1;
-    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const QRect border =
-        Frame1->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, Frame1);
-    const int room = Frame1->height() - 2 - Option1[1]->geometry().bottom();
-    const int shift = std::clamp(border.top() + 2 - Option1[0]->y(), 0, std::max(room, 0));
-    for (QRadioButton* option1 : Option1) option1->move(option1->x(), option1->y() + shift);
 }
 
 void FrmMain::SetTabOrder() {

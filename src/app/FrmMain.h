@@ -56,7 +56,6 @@ private:
     // Layout
     void CreateControls();
     void ConnectHandlers();
-    void KeepOptionsBelowFrameTitle();
     void SetTabOrder();
     void Register(QWidget* widget, const std::string& name, int index = -1);
 
