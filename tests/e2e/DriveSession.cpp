@@ -11,7 +11,19 @@
 
 namespace zephrane::testing {
 
-DriveSession::DriveSession(const Lines& options) {
+namespace {
+
+std::string WithoutFocus(std::string line) {
+    for (const std::string field : {",\"focus\":true}", ",\"focus\":false}"}) {
+        if (line.size() >= field.size() && line.compare(line.size() - field.size(), field.size(), field) == 0)
+            return line.substr(0, line.size() - field.size()) + "}";
+    }
+    return line;
+}
+
+}  // namespace
+
+DriveSession::DriveSession(const Lines& options, bool showFocus) : showFocus_(showFocus) {
     // A driver that has died must not take the test down with SIGPIPE.
     std::signal(SIGPIPE, SIG_IGN);
     // Everything the child needs is made before the fork: the test program
@@ -82,7 +94,7 @@ Lines DriveSession::Run(const Lines& commands) {
     lastCommand_ = commands.empty() ? "" : commands.back();
     if (write(in_, input.data(), input.size()) != static_cast<ssize_t>(input.size())) return printed;
     for (std::string line; ReadLine(line) && line != "{\"echo\":" + JsonQuote(fence) + "}";)
-        printed.push_back(line);
+        printed.push_back(showFocus_ ? line : WithoutFocus(line));
     return printed;
 }
 
@@ -112,8 +124,8 @@ int DriveSession::Finish() {
     return status_;
 }
 
-Lines RunDrive(const Lines& options, const Lines& commands) {
-    DriveSession session(options);
+Lines RunDrive(const Lines& options, const Lines& commands, bool showFocus) {
+    DriveSession session(options, showFocus);
     Lines printed = session.Run(commands);
     EXPECT_EQ(session.Finish(), 0) << "zephrane-drive did not end normally";
     return printed;

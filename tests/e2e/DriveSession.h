@@ -20,7 +20,9 @@ inline constexpr std::chrono::seconds kSilenceLimit{20};
 class DriveSession {
 public:
     // `options` as zephrane-drive takes them: {"--program-dir", dir, "--drive", "C=...", ...}.
-    explicit DriveSession(const Lines& options);
+    // A shown control's "focus" is left out of the printed lines, so that the
+    // expected transcripts need not follow it, unless `showFocus`.
+    explicit DriveSession(const Lines& options, bool showFocus = false);
     ~DriveSession() { Finish(); }
     DriveSession(const DriveSession&) = delete;
     DriveSession& operator=(const DriveSession&) = delete;
@@ -36,6 +38,7 @@ public:
     int Finish();
 
 private:
+    bool showFocus_ = false;
     // The next printed line; false at the end of the output or after the
     // driver was stopped for its silence.
     bool ReadLine(std::string& line);
@@ -51,7 +54,7 @@ private:
 
 // One session: start, the commands, then the end of input, which must end
 // the driver with status 0.
-Lines RunDrive(const Lines& options, const Lines& commands);
+Lines RunDrive(const Lines& options, const Lines& commands, bool showFocus = false);
 
 // Undoes the newest operation through the History window of a new session
 // on the installation; afterwards every file must be as in `before`.

@@ -97,7 +97,14 @@ TEST(Layout, BothWindowsAreLaidOutAsTheirTablesSay) {
     ExpectLayout(printed, "frmMain");
     Lines shown;
     for (const auto& line : printed) {
-        if (line.rfind("{\"layout\"", 0) != 0) shown.push_back(line);
+        if (line.rfind("{\"layout\"", 0) == 0) continue;
+        // The font's family is the first of the window's list the machine
+        // has; the file holds the line without it and the captions' size.
+        const auto font =
+            line.rfind("{\"control\":\"frmMain\"", 0) == 0 ? line.find(",\"font\":") : std::string::npos;
+        EXPECT_TRUE(font == std::string::npos || line.find(",\"pointsize\":", font) != std::string::npos)
+            << line;
+        shown.push_back(font == std::string::npos ? line : line.substr(0, font) + "}");
     }
     EXPECT_EQ(Crlf(shown), Data("e2e/start-up.txt"));
 }

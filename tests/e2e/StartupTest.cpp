@@ -163,7 +163,7 @@ TEST(Startup, AReadOnlySettingsFileIsReportedAndLeftAsItWas) {
     const auto settings = root.Write("program/Control.txt", before);
     std::filesystem::permissions(settings, std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);
-    const std::string path = (root.Path() / "program").string() + "\\Control.txt";
+    const std::string path = (root.Path() / "program" / "Control.txt").string();
     const auto box = [&](const std::string& what) {
         return MsgBoxLine(16, "Zephrane",
                           "The " + what + " could not be saved in\r\n" + path + "\r\nThe file is read-only.");
