@@ -26,6 +26,12 @@ struct FolderEntry {
     std::string path;
 };
 
+// A folder's entries from one listing, each kind in the host's order.
+struct FolderListing {
+    std::vector<FolderEntry> folders;  // a link to a folder is not one: it is never followed
+    std::vector<FolderEntry> files;    // a link to a file counts as a file
+};
+
 // Every disk access of the program goes through this interface. Paths are
 // texts in the program's single-byte character set, built as a folder plus a
 // backslash text ("C:\Games\SilentHunterIII" + "\data\Cfg\Flotilla.cfg");
@@ -44,6 +50,16 @@ public:
     // Listings in the host's order; nullopt when the folder cannot be listed.
     virtual std::optional<std::vector<FolderEntry>> SubFolders(const std::string& folder) const = 0;
     virtual std::optional<std::vector<FolderEntry>> Files(const std::string& folder) const = 0;
+    // Subfolders and files from one listing of the folder; nullopt when it
+    // cannot be listed. The default lists twice; a host lists once.
+    virtual std::optional<FolderListing> ListFolder(const std::string& folder) const;
+
+    // Between BeginBatch and EndBatch (they nest) an implementation may keep
+    // what it learnt of folders from one call to the next (open handles,
+    // listings), so that a walk does not look every folder up again for
+    // each of its files. Outside a batch every call starts afresh.
+    virtual void BeginBatch() {}
+    virtual void EndBatch() {}
 
     // The whole content of a file as bytes; nullopt (with `error` set) when it
     // cannot be read.
@@ -87,5 +103,17 @@ public:
 // WriteFile writes a file's new bytes under its name plus this suffix before
 // they replace it. Only a crash in between can leave such a file behind.
 inline constexpr const char* kPendingWriteSuffix = ".zephrane-new";
+
+// Holds a batch open for as long as it lives.
+class FileSystemBatch {
+public:
+    explicit FileSystemBatch(FileSystem& fs) : fs_(fs) { fs_.BeginBatch(); }
+    ~FileSystemBatch() { fs_.EndBatch(); }
+    FileSystemBatch(const FileSystemBatch&) = delete;
+    FileSystemBatch& operator=(const FileSystemBatch&) = delete;
+
+private:
+    FileSystem& fs_;
+};
 
 }  // namespace zephrane

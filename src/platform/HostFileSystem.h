@@ -1,6 +1,8 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -9,6 +11,11 @@
 #include "platform/FileSystem.h"
 
 namespace zephrane {
+
+class FolderHandles;
+class HostPathParser;
+struct HostParts;
+struct OpenFolder;
 
 // A drive of the program's view of the machine: its letter and the host
 // folder it stands for ("C" -> "/home/kim/.wine/drive_c").
@@ -21,9 +28,21 @@ struct Drive {
 // hosts a path's drive letter resolves through the drive table, backslashes
 // become separators, Windows-1252 names become UTF-8, and every component that
 // does not exist under its exact name is matched without regard to case.
+// There a path's folders are opened one by one, each relative to the one
+// above, and kept open within a batch (see FolderHandles), so that the cost
+// of an operation does not grow with the depth of its folder and paths of any
+// length work.
 class HostFileSystem : public FileSystem {
 public:
-    explicit HostFileSystem(std::vector<Drive> drives) : drives_(std::move(drives)) {}
+    // `recheck`: how often, within a batch, the folders kept open are all
+    // checked again to be where their paths say (the folder an operation
+    // works in is checked on every call).
+    explicit HostFileSystem(std::vector<Drive> drives,
+                            std::chrono::milliseconds recheck = std::chrono::milliseconds(50));
+    ~HostFileSystem() override;
+    // A copy shares the drive table, never open handles.
+    HostFileSystem(const HostFileSystem& other);
+    HostFileSystem& operator=(const HostFileSystem& other);
 
     // The drives of the user's Wine prefix ($WINEPREFIX, else ~/.wine): each
     // dosdevices/<letter>: link is one drive, in letter order. Empty on Windows
@@ -39,6 +58,9 @@ public:
     std::vector<std::string> Drives() const override;
     std::optional<std::vector<FolderEntry>> SubFolders(const std::string& folder) const override;
     std::optional<std::vector<FolderEntry>> Files(const std::string& folder) const override;
+    std::optional<FolderListing> ListFolder(const std::string& folder) const override;
+    void BeginBatch() override;
+    void EndBatch() override;
     std::optional<std::string> ReadFile(const std::string& path, std::string* error) const override;
     bool IsReadOnly(const std::string& path) const override;
     std::optional<std::uint64_t> FileSize(const std::string& path) const override;
@@ -51,11 +73,33 @@ public:
     IoResult RemoveFolder(const std::string& path) override;
 
 private:
-    // The host path, or nullopt with `error` set when the drive is unknown.
-    std::optional<std::filesystem::path> Map(const std::string& path, std::string* error = nullptr) const;
-    std::optional<std::vector<FolderEntry>> List(const std::string& folder, bool folders) const;
+    // Marks one public call; outside a batch its handles go when it ends.
+    class Call {
+    public:
+        explicit Call(const HostFileSystem& fs);
+        ~Call();
+        Call(const Call&) = delete;
+        Call& operator=(const Call&) = delete;
+
+    private:
+        const HostFileSystem& fs_;
+    };
+
+#ifdef _WIN32
+    std::filesystem::path Map(const std::string& path) const;
+#else
+    // The path taken apart, or nullopt with `error` set when the drive is unknown.
+    std::optional<HostParts> Parse(const std::string& path, std::string* error) const;
+    // The open folder that holds the path's last name, and that name as the
+    // host spells it; nullptr with `error` set when the folder is missing.
+    OpenFolder* Locate(const HostParts& parts, std::string& name, std::string* error) const;
+#endif
 
     std::vector<Drive> drives_;
+    std::chrono::milliseconds recheck_;
+    std::unique_ptr<FolderHandles> handles_;
+    std::unique_ptr<HostPathParser> parser_;
+    int batch_ = 0;
 };
 
 }  // namespace zephrane

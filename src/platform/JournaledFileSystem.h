@@ -26,6 +26,11 @@ public:
     std::optional<std::vector<FolderEntry>> Files(const std::string& folder) const override {
         return inner_.Files(folder);
     }
+    std::optional<FolderListing> ListFolder(const std::string& folder) const override {
+        return inner_.ListFolder(folder);
+    }
+    void BeginBatch() override { inner_.BeginBatch(); }
+    void EndBatch() override { inner_.EndBatch(); }
     std::optional<std::string> ReadFile(const std::string& path, std::string* error) const override {
         return inner_.ReadFile(path, error);
     }
