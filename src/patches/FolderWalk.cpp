@@ -29,34 +29,41 @@ void PatchFile(const PatchContext& ctx, int iIndex, const std::string& sFolder,
     }
 }
 
+// The number of files the folder holds now: a rewrite may have removed a
+// stale temporary copy, so a folder where one ran is listed again.
+std::size_t FilesNow(const FileSystem& fs, const std::string& sFolder, const std::vector<FolderEntry>& listed,
+                     bool patched) {
+    if (!patched) return listed.size();
+    const auto again = fs.ListFolder(sFolder);
+    return again ? again->files.size() : listed.size();
+}
+
 }  // namespace
 
 void ProcessFolder(const PatchContext& ctx, std::string sFolder, const std::string& sFileName, int iIndex) {
     const FileSystem& fs = ctx.platform.fs;
-    const auto subFolders = fs.SubFolders(sFolder);
-    if (!subFolders) {
+    // One listing gives both the subfolders and the files.
+    const auto listing = fs.ListFolder(sFolder);
+    if (!listing) {
         ctx.ReportFolderProblem(sFolder);
         return;
     }
-    for (const auto& sub : *subFolders) {
+    for (const auto& sub : listing->folders) {
         ctx.YieldToEvents();
         ProcessFolder(ctx, sub.path, sFileName, iIndex);
     }
 
-    const auto files = fs.Files(sFolder);
-    if (!files) {
-        ctx.ReportFolderProblem(sFolder);
-        return;
-    }
     const std::string wanted = ToUpperAscii(sFileName);
-    for (const auto& file : *files) {
+    bool patched = false;
+    for (const auto& file : listing->files) {
         if (ToUpperAscii(file.name) != wanted) continue;
         ++ctx.state.lFound;
         ctx.Show();
         ctx.YieldToEvents();
         PatchFile(ctx, iIndex, sFolder, file.name);
+        patched = true;
     }
-    ctx.state.lChecked += static_cast<std::int32_t>(files->size());
+    ctx.state.lChecked += static_cast<std::int32_t>(FilesNow(fs, sFolder, listing->files, patched));
     ctx.Show();
     ctx.YieldToEvents();
 }

@@ -42,6 +42,8 @@ void RunPatch(Platform& platform, int index, PatchState& state, const ShowCounte
         if (state.s33Flotilla == "0") return;
     }
     ResetCounters(ctx);
+    // The walks look each folder up once, and then work relative to it.
+    const FileSystemBatch batch(platform.fs);
 
     if (!IsValidFolder(platform.fs, state.sGamePath)) {
         platform.dialogs.MsgBox("Not a valid SilentHunterIII Home Directory", kStyleCritical,
