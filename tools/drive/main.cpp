@@ -12,6 +12,7 @@
 #include "platform/JournaledFileSystem.h"
 #include "platform/RecordingDialogs.h"
 #include "platform/RecordingShell.h"
+#include "platform/qt/EventYield.h"
 
 namespace {
 
@@ -21,11 +22,16 @@ struct Options {
     std::optional<std::string> documents;
     std::map<std::string, std::string> environment;
     std::optional<std::string> journal;
+    bool yieldEvents = false;
 };
 
 bool ParseOptions(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
+        if (option == "--yield-events") {
+            options.yieldEvents = true;
+            continue;
+        }
         if (i + 1 >= argc) return false;
         const std::string value = argv[++i];
         const auto equals = value.find('=');
@@ -53,7 +59,7 @@ int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
         std::cerr << "usage: zephrane-drive --program-dir DIR [--drive L=DIR]... [--documents DIR] [--env "
-                     "NAME=VALUE]... [--journal DIR]\n";
+                     "NAME=VALUE]... [--journal DIR] [--yield-events]\n";
         return 2;
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -66,6 +72,9 @@ int main(int argc, char** argv) {
     zephrane::JournaledFileSystem journaled(host, journal);
     zephrane::FileSystem& fs = options.journal ? static_cast<zephrane::FileSystem&>(journaled) : host;
     zephrane::RecordingDialogs dialogs;
+    // As the program does: pending window events run at most every 50 ms.
+    zephrane::EventYield yield;
+    if (options.yieldEvents) dialogs.onYield = [&yield] { yield.Yield(); };
     zephrane::RecordingShell shell;
     shell.programFolder = options.programDir;
     shell.documentsFolder = options.documents;

@@ -68,7 +68,7 @@ void QtDialogs::SetPointer(Pointer pointer) {
 }
 
 void QtDialogs::YieldToEvents() {
-    QApplication::processEvents();
+    yield_.Yield();
 }
 
 std::optional<std::string> QtDialogs::BrowseForFolder(const std::string& title,

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/Dialogs.h"
+#include "platform/qt/EventYield.h"
 
 namespace zephrane {
 
@@ -37,6 +38,7 @@ private:
     std::function<std::string(const std::string&)> hostPath_;
     ChecklistWindow checklistWindow_;
     bool hourglass_ = false;
+    EventYield yield_;
 };
 
 }  // namespace zephrane
