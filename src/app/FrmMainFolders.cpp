@@ -110,14 +110,14 @@ void FrmMain::FillUBoatTypes(const std::string& basicCfgPath) {
         ReferenceDate(ssEndDate->isEnabled(), Date{shown.year(), shown.month(), shown.day()}, month, year);
 
     std::string error;
-    const auto lines = ReadLines(platform_.fs, basicCfgPath, &error);
-    if (!lines) {
+    const auto bytes = platform_.fs.ReadFile(basicCfgPath, &error);
+    if (!bytes) {
         platform_.dialogs.MsgBox(
             "The U-boat types could not be read from\r\n" + ShownPath(basicCfgPath) + "\r\n" + error,
             kStyleCritical, kProgramTitle);
         return;
     }
-    const UBoatTypeList types = ReadUBoatTypes(*lines, reference);
+    const UBoatTypeList types = ReadUBoatTypesFromText(*bytes, reference);
     for (const auto& entry : types.entries) {
         cboUBoatType->addItem(ToQString(entry.name));
         state_.sUBoatType.push_back({entry.subType, entry.subVersion});

@@ -48,14 +48,14 @@ enum class Search { Found, NotFound, Malformed };
 
 class LoadoutReader {
 public:
-    LoadoutReader(std::vector<std::string> lines, const std::string& year, const std::string& type,
+    LoadoutReader(LineReader lines, const std::string& year, const std::string& type,
                   const std::string& version, const LoadoutValues& values)
         : reader_(std::move(lines)), year_(year), type_(type), version_(version), values_(values) {}
 
     // Found: the values hold the block's; NotFound: no block for the boat;
     // Malformed: the file ended early, `error` says where.
     Search Run(std::string& error) {
-        std::string s;
+        std::string_view s;
         bool found = false;
         while (!found && reader_.Next(s)) {
             if (!BeginsWithKey(s, kSectionHeader)) continue;
@@ -77,7 +77,7 @@ private:
     }
 
     // Tests the current line first, then reads on until a line begins with `key`.
-    bool SkipTo(const std::string& key, std::string& s) {
+    bool SkipTo(const std::string& key, std::string_view& s) {
         while (!BeginsWithKey(s, key)) {
             if (!reader_.Next(s)) return false;
         }
@@ -89,7 +89,7 @@ private:
     // file ends first, the section simply had no such block: the last section
     // of basic.cfg ends at the end of the file as any other ends at the next
     // header, and that is the ordinary "nothing found" case.
-    bool ReadYearBlocks(std::string& s) {
+    bool ReadYearBlocks(std::string_view& s) {
         while (!BeginsWithKey(s, kSectionHeader)) {
             if (!reader_.Next(s)) return false;
             if (BeginsWithKey(s, "YEAR") && GetCfgValue(s) >= year_) return ReadBlock(s);
@@ -98,7 +98,7 @@ private:
     }
 
     // Takes every key line up to the RENOWN line that closes the block.
-    bool ReadBlock(std::string& s) {
+    bool ReadBlock(std::string_view& s) {
         while (!BeginsWithKey(s, "RENOWN")) {
             if (!reader_.Next(s)) {
                 endedInBlock_ = true;
@@ -109,7 +109,7 @@ private:
         return true;
     }
 
-    void TakeKey(const std::string& s) {
+    void TakeKey(std::string_view s) {
         for (const auto& k : kBlockKeys) {
             if (BeginsWithKey(s, k.key)) {
                 *values_[k.value] = GetCfgValue(s);
@@ -161,14 +161,14 @@ bool SubAmmo(const FileSystem& fs, const std::string& basicCfgPath, std::string*
 
     if (!fs.FileExists(basicCfgPath)) return Failure(error, "The file does not exist.");
     std::string readError;
-    auto lines = ReadLines(fs, basicCfgPath, &readError);
-    if (!lines) return Failure(error, "The file could not be read: " + readError);
+    const auto bytes = fs.ReadFile(basicCfgPath, &readError);
+    if (!bytes) return Failure(error, "The file could not be read: " + readError);
 
     std::array<std::string, kValueCount> presets;
     for (std::size_t i = 0; i < kValueCount; ++i) presets[i] = *values[i];
 
     std::string why;
-    LoadoutReader reader(std::move(*lines), sYear, sType, sVersion, values);
+    LoadoutReader reader(SplitLineViews(*bytes), sYear, sType, sVersion, values);
     if (reader.Run(why) == Search::Malformed) {
         // A block cut off by the end of the file is not the game's loadout.
         for (std::size_t i = 0; i < kValueCount; ++i) *values[i] = presets[i];

@@ -4,35 +4,39 @@
 
 namespace zephrane {
 
+namespace {
+
+char UpperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+std::string_view TrimmedView(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
 std::string ToUpperAscii(std::string text) {
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
+    for (char& c : text) c = UpperAscii(c);
     return text;
 }
 
-bool BeginsWithKey(const std::string& line, const std::string& key) {
-    if (line.size() < key.size()) return false;
-    return ToUpperAscii(line.substr(0, key.size())) == ToUpperAscii(key);
+bool BeginsWithExact(std::string_view line, std::string_view prefix) {
+    return line.substr(0, prefix.size()) == prefix;
 }
 
-bool BeginsWithExact(const std::string& line, const std::string& prefix) {
-    return line.size() >= prefix.size() && line.compare(0, prefix.size(), prefix) == 0;
+std::string TrimBlanks(std::string_view text) {
+    return std::string(TrimmedView(text));
 }
 
-std::string TrimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
-std::string GetCfgValue(const std::string& sLine) {
+std::string GetCfgValue(std::string_view sLine) {
     const auto equals = sLine.find('=');
-    if (sLine.empty() || equals == std::string::npos) return "";
+    if (sLine.empty() || equals == std::string_view::npos) return "";
     if (sLine[0] == ';') return "";
     const auto semicolon = sLine.find(';');
-    const std::size_t end = semicolon == std::string::npos ? sLine.size() : semicolon;
+    const std::size_t end = semicolon == std::string_view::npos ? sLine.size() : semicolon;
     if (end <= equals + 1) return "";
     return TrimBlanks(sLine.substr(equals + 1, end - equals - 1));
 }

@@ -1,24 +1,32 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zephrane {
 
 // The key test: the first N characters of `line`, upper-cased, equal `key`
 // upper-cased, N being the key's length. A shorter line never matches and
-// nothing is trimmed first.
-bool BeginsWithKey(const std::string& line, const std::string& key);
+// nothing is trimmed first. Inline: readers test every line against keys.
+inline bool BeginsWithKey(std::string_view line, std::string_view key) {
+    if (line.size() < key.size()) return false;
+    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+    for (std::size_t i = 0; i < key.size(); ++i) {
+        if (upper(line[i]) != upper(key[i])) return false;
+    }
+    return true;
+}
 
 // Case-sensitive prefix test, for the few readers that compare exactly.
-bool BeginsWithExact(const std::string& line, const std::string& prefix);
+bool BeginsWithExact(std::string_view line, std::string_view prefix);
 
 // The value of a key line: the text between the first "=" and the first ";"
 // (or the end), without surrounding blanks; empty for anything else.
-std::string GetCfgValue(const std::string& sLine);
+std::string GetCfgValue(std::string_view sLine);
 
 // Blanks (spaces only) removed from both ends.
-std::string TrimBlanks(const std::string& text);
+std::string TrimBlanks(std::string_view text);
 
 std::string ToUpperAscii(std::string text);
 

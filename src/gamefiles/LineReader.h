@@ -1,24 +1,30 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zephrane {
 
 // Sequential reader over the lines of a file, for the readers that search
 // key after key. Every search reads at least one new line before it tests,
-// and stops at the end of the file instead of reading past it.
+// and stops at the end of the file instead of reading past it. It reads the
+// lines where they are (views), so they must outlive the reader.
 class LineReader {
 public:
-    explicit LineReader(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+    // Implicit, so that a routine taking a reader takes a file's lines too.
+    LineReader(const std::vector<std::string>& lines) : lines_(lines.begin(), lines.end()) {}
+    LineReader(std::vector<std::string_view> lines) : lines_(std::move(lines)) {}
 
     bool AtEnd() const { return next_ >= lines_.size(); }
+    bool Next(std::string_view& line);
     bool Next(std::string& line);
     // Reads lines until one begins with `key` (the key test); false at the end.
-    bool NextWithKey(const std::string& key, std::string& line);
+    bool NextWithKey(std::string_view key, std::string_view& line);
+    bool NextWithKey(std::string_view key, std::string& line);
 
 private:
-    std::vector<std::string> lines_;
+    std::vector<std::string_view> lines_;
     std::size_t next_ = 0;
 };
 

@@ -4,6 +4,7 @@
 
 #include "gamefiles/CfgLine.h"
 #include "gamefiles/LineReader.h"
+#include "platform/TextFile.h"
 
 namespace zephrane {
 namespace {
@@ -22,7 +23,7 @@ constexpr StartCorrection kStartCorrections[] = {
     {"VIIC/41", 6, 1943}, {"VIIC/42", 12, 1943}, {"XXI", 12, 1943}, {"XIX", 12, 1943},  {"XXIII", 12, 1943},
 };
 
-bool IsSubmarineHeader(const std::string& line) {
+bool IsSubmarineHeader(std::string_view line) {
     return BeginsWithKey(line, "[SUBMARINE") && !BeginsWithKey(line, "[SUBMARINE_");
 }
 
@@ -46,11 +47,11 @@ std::string FirstOfMonthText(int month, int year) {
 // thing in the file it cannot make sense of.
 class UBoatTypeReader {
 public:
-    UBoatTypeReader(const std::vector<std::string>& lines, const Date& reference)
-        : reader_(lines), referenceText_(Yyyymmdd(reference)) {}
+    UBoatTypeReader(LineReader lines, const Date& reference)
+        : reader_(std::move(lines)), referenceText_(Yyyymmdd(reference)) {}
 
     UBoatTypeList Read() {
-        std::string line;
+        std::string_view line;
         while (reader_.Next(line)) {
             if (!IsSubmarineHeader(line)) continue;
             if (!ReadSection(line)) {
@@ -67,23 +68,24 @@ private:
         return false;
     }
 
-    bool FindKey(const std::string& header, const std::string& key, std::string& line) {
+    bool FindKey(std::string_view header, const std::string& key, std::string_view& line) {
         if (reader_.NextWithKey(key, line)) return true;
-        return Fail("The file ends in the section " + header + " before its " + key + " line.");
+        return Fail("The file ends in the section " + std::string(header) + " before its " + key + " line.");
     }
 
-    bool FindNumber(const std::string& header, const std::string& key, int& value) {
-        std::string line;
+    bool FindNumber(std::string_view header, const std::string& key, int& value) {
+        std::string_view line;
         if (!FindKey(header, key, line)) return false;
         if (ReadWholeNumber(GetCfgValue(line), value)) return true;
-        return Fail("In the section " + header + " the line \"" + line + "\" does not hold a whole number.");
+        return Fail("In the section " + std::string(header) + " the line \"" + std::string(line) +
+                    "\" does not hold a whole number.");
     }
 
-    bool ReadSection(const std::string& header) {
+    bool ReadSection(std::string_view header) {
         const auto close = header.find(']', 10);
-        if (close == std::string::npos)
-            return Fail("The section header \"" + header + "\" has no closing \"]\".");
-        const std::string subType = header.substr(10, close - 10);
+        if (close == std::string_view::npos)
+            return Fail("The section header \"" + std::string(header) + "\" has no closing \"]\".");
+        const std::string subType(header.substr(10, close - 10));
 
         int versions = 0;
         if (!FindNumber(header, "NBVERSION=", versions)) return false;
@@ -94,8 +96,8 @@ private:
         return true;
     }
 
-    bool ReadVersion(const std::string& header, const std::string& subType) {
-        std::string versionLine, nameLine;
+    bool ReadVersion(std::string_view header, const std::string& subType) {
+        std::string_view versionLine, nameLine;
         int month = 0, year = 0;
         if (!FindKey(header, "VERSION", versionLine)) return false;
         if (!FindKey(header, "NAME", nameLine)) return false;
@@ -134,7 +136,11 @@ Date ReferenceDate(bool endDateEnabled, const Date& endDate, std::optional<int> 
 }
 
 UBoatTypeList ReadUBoatTypes(const std::vector<std::string>& lines, const Date& reference) {
-    return UBoatTypeReader(lines, reference).Read();
+    return UBoatTypeReader(LineReader(lines), reference).Read();
+}
+
+UBoatTypeList ReadUBoatTypesFromText(std::string_view text, const Date& reference) {
+    return UBoatTypeReader(LineReader(SplitLineViews(text)), reference).Read();
 }
 
 }  // namespace zephrane

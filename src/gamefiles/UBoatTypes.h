@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "gamefiles/Dates.h"
@@ -35,5 +36,8 @@ Date ReferenceDate(bool endDateEnabled, const Date& endDate, std::optional<int> 
 // `reference`. A malformed file stops the reading: the entries found before
 // the problem are kept and `ok` is false.
 UBoatTypeList ReadUBoatTypes(const std::vector<std::string>& lines, const Date& reference);
+// The same from the whole text of basic.cfg, read in place without a copy of
+// its lines.
+UBoatTypeList ReadUBoatTypesFromText(std::string_view text, const Date& reference);
 
 }  // namespace zephrane

@@ -181,15 +181,16 @@ bool LoadFlotillaTable(Platform& platform, OrderState& state) {
     // a good backup and a refused order leaves every file as it was.
     const bool refresh = marker == MarkerSearch::NotMarked || !platform.fs.FileExists(backup);
     const std::string& source = refresh ? live : backup;
-    std::optional<std::vector<std::string>> lines = liveLines;
-    if (!refresh) lines = ReadLines(platform.fs, backup, &error);
-    if (!lines) {
+    std::optional<std::vector<std::string>> backupLines;
+    if (!refresh) backupLines = ReadLines(platform.fs, backup, &error);
+    if (!refresh && !backupLines) {
         ShowProblem(platform, backup, "It could not be read: " + error);
         return false;
     }
+    const std::vector<std::string>& lines = refresh ? *liveLines : *backupLines;
     FlotillaTables tables;
     std::string why;
-    if (!ReadFlotillaTables(*lines, state, tables, why)) {
+    if (!ReadFlotillaTables(lines, state, tables, why)) {
         ShowProblem(platform, source, why);
         return false;
     }

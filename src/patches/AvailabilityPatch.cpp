@@ -59,6 +59,7 @@ std::string MissingAfter(const std::string& what, const std::string& line) {
 PatchedLines FixFlotillaAvailabilityLines(const std::vector<std::string>& lines) {
     PatchedLines result;
     auto& out = result.lines;
+    out.reserve(lines.size());
     std::size_t i = 0;
     while (i < lines.size()) {
         const std::string& line = lines[i++];
@@ -77,6 +78,7 @@ PatchedLines FixFlotillaAvailabilityLines(const std::vector<std::string>& lines)
 PatchedLines FixBasicAvailabilityLines(const std::vector<std::string>& lines) {
     PatchedLines result;
     auto& out = result.lines;
+    out.reserve(lines.size());
     std::string error;
     std::size_t i = 0;
     while (i < lines.size()) {

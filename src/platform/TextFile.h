@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/FileSystem.h"
@@ -12,6 +13,9 @@ namespace zephrane {
 // CR LF or at a lone LF; the terminator is not part of the line. A last line
 // without terminator is a line like any other; an empty file has no lines.
 std::vector<std::string> SplitLines(const std::string& bytes);
+// The same lines as views into `bytes`, for readers that only look: no line
+// is copied, so `bytes` must outlive them.
+std::vector<std::string_view> SplitLineViews(std::string_view bytes);
 
 // Every written line gets CR LF, the last one included.
 std::string JoinLines(const std::vector<std::string>& lines);
