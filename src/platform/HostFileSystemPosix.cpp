@@ -117,7 +117,7 @@ std::optional<WriteTarget> FollowLinks(int folder, const std::string& name, int&
         if (!ReadLinkAt(target.folder, target.name, link)) return target;
         const auto slash = link.rfind('/');
         target.name = slash == std::string::npos ? link : link.substr(slash + 1);
-        if (target.name.empty()) target.name = ".";
+        if (target.name.empty()) target.name.assign(1, '.');
         if (slash == std::string::npos) continue;
         const std::string dir = link.substr(0, slash + 1);
         const int fd = ::openat(target.folder, dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

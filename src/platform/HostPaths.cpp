@@ -101,14 +101,14 @@ std::optional<std::size_t> HostPathParser::StartAtRoot(const std::string& path,
             return std::nullopt;
         }
         root_ = drive->root;
-        key_ = {static_cast<char>(path[0] & ~0x20), ':'};
+        key_.assign(1, static_cast<char>(path[0] & ~0x20)).push_back(':');
         start = 2;
     } else if (!path.empty() && IsSeparator(path[0])) {
         root_ = "/";
-        key_ = "/";
+        key_.assign(1, '/');
     } else {
         root_.clear();
-        key_ = ".";
+        key_.assign(1, '.');
     }
     rootEnd_ = key_.size();
     return start;
