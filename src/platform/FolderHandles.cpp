@@ -65,11 +65,11 @@ std::size_t CommonLevels(const std::string& chainKey, const std::vector<OpenFold
     return common;
 }
 
-// Reads every entry of an open folder from its start.
-bool ReadEntries(int fd, std::vector<char>& buffer,
+// Reads every entry of an open folder from its start (`rewind`: it was read before).
+bool ReadEntries(int fd, bool rewind, std::vector<char>& buffer,
                  const std::function<void(const char* name, unsigned char type)>& each) {
 #ifdef __linux__
-    if (::lseek(fd, 0, SEEK_SET) < 0) return false;
+    if (rewind && ::lseek(fd, 0, SEEK_SET) < 0) return false;
     buffer.resize(kListingBuffer);
     for (;;) {
         const ssize_t got = ::getdents64(fd, buffer.data(), buffer.size());
@@ -82,6 +82,7 @@ bool ReadEntries(int fd, std::vector<char>& buffer,
         }
     }
 #else
+    (void)rewind;
     (void)buffer;
     const int copy = ::dup(fd);
     DIR* dir = copy < 0 ? nullptr : ::fdopendir(copy);
@@ -156,9 +157,13 @@ bool FolderHandles::MoveChain(Chain& chain, const HostParts& parts, std::string_
     const std::size_t common = CommonLevels(chain.key, chain.levels, key);
     while (chain.levels.size() > common) Pop(chain);
     if (!chain.levels.empty() && Clock::now() - chain.checkedWhole >= recheck_) CheckWholeChain(chain);
-    // The deepest folder kept is used again: it must still be where its path
-    // says. One that moved (or could not be taken back) is resolved afresh.
-    while (!chain.levels.empty() && !(chain.levels.back().fd >= 0 && IsStillInPlace(chain))) {
+    // The folder an operation works in, when it is kept, must still be where
+    // its path says (ancestors are left to the whole-chain check). One that
+    // moved, or an ancestor that could not be taken back, is resolved afresh.
+    const auto usable = [&](Chain& c) {
+        return c.levels.back().fd >= 0 && (c.key.size() < key.size() || IsStillInPlace(c));
+    };
+    while (!chain.levels.empty() && !usable(chain)) {
         Truncate(chain, chain.levels.size() - 1);
         if (!chain.levels.empty()) ForgetNames(chain.levels.back());
     }
@@ -373,7 +378,9 @@ std::string FolderHandles::NameIn(OpenFolder& folder, const std::string& wanted)
 bool FolderHandles::List(OpenFolder& folder,
                          const std::function<void(const char* name, unsigned char type)>& each) {
     folder.names.clear();
-    folder.listed = ReadEntries(folder.fd, buffer_, [&](const char* name, unsigned char type) {
+    const bool rewind = folder.read;
+    folder.read = true;
+    folder.listed = ReadEntries(folder.fd, rewind, buffer_, [&](const char* name, unsigned char type) {
         if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) return;
         folder.names.emplace_back(name);
         if (each) each(name, type);

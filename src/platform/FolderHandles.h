@@ -25,6 +25,7 @@ struct OpenFolder {
     dev_t dev = 0;
     ino_t ino = 0;
     std::uint64_t checkedIn = 0;     // the call in which it was opened or last found in place
+    bool read = false;               // the handle has been listed from (its offset moved)
     bool listed = false;             // `names` holds the folder's entries
     std::vector<std::string> names;  // for matching names without regard to case
 };
