@@ -1,5 +1,6 @@
 #include "platform/Cp1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace zephrane {
@@ -83,7 +84,17 @@ int CodePointToCp1252(char32_t codePoint) {
     return -1;
 }
 
+namespace {
+
+// Plain ASCII reads the same in both encodings: most names and lines are.
+bool IsAscii(const std::string& text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+}  // namespace
+
 std::string Cp1252ToUtf8(const std::string& bytes) {
+    if (IsAscii(bytes)) return bytes;
     std::string out;
     out.reserve(bytes.size());
     for (unsigned char c : bytes) AppendUtf8(out, Cp1252ToCodePoint(c));
@@ -91,6 +102,10 @@ std::string Cp1252ToUtf8(const std::string& bytes) {
 }
 
 std::string Utf8ToCp1252(const std::string& utf8, bool* lossless) {
+    if (IsAscii(utf8)) {
+        if (lossless) *lossless = true;
+        return utf8;
+    }
     std::string out;
     bool exact = true;
     for (std::size_t i = 0; i < utf8.size();) {

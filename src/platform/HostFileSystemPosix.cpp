@@ -39,8 +39,13 @@ IoResult Errno(int err) {
 
 // Joins a listed name to the folder text as the caller gave it.
 std::string EntryPath(const std::string& folder, const std::string& name) {
-    if (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) return folder + name;
-    return folder + "\\" + name;
+    const bool separated = !folder.empty() && (folder.back() == '\\' || folder.back() == '/');
+    std::string path;
+    path.reserve(folder.size() + 1 + name.size());
+    path.append(folder);
+    if (!separated) path.push_back('\\');
+    path.append(name);
+    return path;
 }
 
 // The names of a key after its root, leaving out the first `skip`.
