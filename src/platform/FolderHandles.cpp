@@ -156,7 +156,7 @@ bool FolderHandles::MoveChain(Chain& chain, const HostParts& parts, std::string_
                               int& error) {
     const std::size_t common = CommonLevels(chain.key, chain.levels, key);
     while (chain.levels.size() > common) Pop(chain);
-    if (!chain.levels.empty() && Clock::now() - chain.checkedWhole >= recheck_) CheckWholeChain(chain);
+    if (!chain.levels.empty() && Clock::now() >= chain.nextWholeCheck) CheckWholeChain(chain);
     // The folder an operation works in, when it is kept, must still be where
     // its path says (ancestors are left to the whole-chain check). One that
     // moved, or an ancestor that could not be taken back, is resolved afresh.
@@ -192,7 +192,7 @@ bool FolderHandles::OpenRoot(Chain& chain, const HostParts& parts, int& error) {
     chain.key.assign(parts.key, 0, parts.rootEnd);
     chain.levels.push_back(std::move(root));
     chain.firstOpen = 0;
-    chain.checkedWhole = Clock::now();
+    chain.nextWholeCheck = Clock::now() + recheck_;
     return true;
 }
 
@@ -291,10 +291,19 @@ bool FolderHandles::IsStillInPlace(Chain& chain) {
     return true;
 }
 
+// Checks the whole chain, and when to do so again: a deep chain takes long to
+// check, and is then checked less often.
+void FolderHandles::CheckWholeChain(Chain& chain) {
+    const auto start = Clock::now();
+    CheckEveryLevel(chain);
+    const auto end = Clock::now();
+    chain.nextWholeCheck =
+        end + (recheck_ == Clock::duration::zero() ? recheck_ : std::max(recheck_, 10 * (end - start)));
+}
+
 // Checks every folder of the chain, from the root down, to still be where
 // its name says; the chain ends above the first one that is not.
-void FolderHandles::CheckWholeChain(Chain& chain) {
-    chain.checkedWhole = Clock::now();
+void FolderHandles::CheckEveryLevel(Chain& chain) {
     OpenFolder& root = chain.levels.front();
     const std::string rootPath = chain.root.empty() ? "." : chain.root.string();
     struct stat st {};

@@ -39,7 +39,9 @@ struct OpenFolder {
 // ancestor closed for the budget is taken back through ".." of its child and
 // checked to be the same folder. A folder used again in a later call is
 // checked to still be where its path says (one fstatat), and the whole chain
-// is checked so at least every `recheck`; a folder renamed or removed is
+// is checked so every `recheck` (0: on every call), or ten times as long as
+// the last such check took when that is longer, so that checking a deep chain
+// never takes more than a tenth of the time; a folder renamed or removed is
 // resolved afresh from its path, so nothing lands in a folder moved away.
 class FolderHandles {
 public:
@@ -86,7 +88,7 @@ private:
         std::vector<OpenFolder> levels;  // levels[0] is the root
         std::size_t firstOpen = 0;       // levels from here down are open, those above closed
         std::uint64_t used = 0;
-        Clock::time_point checkedWhole;
+        Clock::time_point nextWholeCheck;
     };
 
     Chain& ChooseChain(std::string_view key);
@@ -98,6 +100,7 @@ private:
     void Pop(Chain& chain);
     bool IsStillInPlace(Chain& chain);
     void CheckWholeChain(Chain& chain);
+    void CheckEveryLevel(Chain& chain);
     void KeepWithinBudget(Chain& chain);
     static void ForgetNames(OpenFolder& level);
     static void CloseLevel(OpenFolder& level);

@@ -53,13 +53,16 @@ std::size_t FirstDifference(std::string_view a, std::string_view b) {
 
 std::optional<HostParts> HostPathParser::Parse(const std::string& path, const std::vector<Drive>& drives,
                                                std::string* error) {
-    std::size_t from = ReusedPrefix(path);
+    const std::size_t same = FirstDifference(text_, path);
+    std::size_t from = ReusedPrefix(path, same);
     if (from == 0) {
         const auto start = StartAtRoot(path, drives, error);
         if (!start) return std::nullopt;
         from = *start;
     }
-    text_ = path;
+    // Only the part that differs is copied.
+    text_.resize(std::min(same, text_.size()));
+    text_.append(path, text_.size());
     AddNames(path, from);
 
     HostParts parts;
@@ -73,8 +76,7 @@ std::optional<HostParts> HostPathParser::Parse(const std::string& path, const st
 
 // Where parsing can go on from: just after the last separator up to which
 // the path equals the last one (whose key is kept so far); 0 for none.
-std::size_t HostPathParser::ReusedPrefix(const std::string& path) {
-    const std::size_t same = FirstDifference(text_, path);
+std::size_t HostPathParser::ReusedPrefix(const std::string& path, std::size_t same) {
     // A mark is shared when the path has the same text before it and a
     // separator (or its end) at it.
     auto shared = static_cast<std::size_t>(

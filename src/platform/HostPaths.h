@@ -44,7 +44,7 @@ private:
         std::size_t keyEnd;
     };
 
-    std::size_t ReusedPrefix(const std::string& path);
+    std::size_t ReusedPrefix(const std::string& path, std::size_t same);
     // Starts the key from the path's drive, leading slash or nothing; where
     // the names begin, or nullopt with `error` for an unknown drive.
     std::optional<std::size_t> StartAtRoot(const std::string& path, const std::vector<Drive>& drives,
