@@ -59,6 +59,11 @@ std::optional<std::vector<FolderEntry>> FaultyFileSystem::Files(const std::strin
     return inner_.Files(folder);
 }
 
+std::optional<FolderListing> FaultyFileSystem::ListFolder(const std::string& folder) const {
+    if (Refusal(Op::SubFolders, folder) || Refusal(Op::Files, folder)) return std::nullopt;
+    return inner_.ListFolder(folder);
+}
+
 std::optional<std::string> FaultyFileSystem::ReadFile(const std::string& path, std::string* error) const {
     if (auto refused = Refusal(Op::ReadFile, path)) {
         if (error) *error = *refused;

@@ -68,6 +68,10 @@ public:
     std::vector<std::string> Drives() const override;
     std::optional<std::vector<FolderEntry>> SubFolders(const std::string& folder) const override;
     std::optional<std::vector<FolderEntry>> Files(const std::string& folder) const override;
+    // One listing gives both: refusing subfolders or files refuses it.
+    std::optional<FolderListing> ListFolder(const std::string& folder) const override;
+    void BeginBatch() override { inner_.BeginBatch(); }
+    void EndBatch() override { inner_.EndBatch(); }
     std::optional<std::string> ReadFile(const std::string& path, std::string* error) const override;
     bool IsReadOnly(const std::string& path) const override;
     std::optional<std::uint64_t> FileSize(const std::string& path) const override;
