@@ -1,6 +1,7 @@
 // The patch runs that cannot do all their work: what they say, the counters
-// they leave, and the files they leave alone. Complete runs are the
-// end-to-end tests'.
+// they leave, and the files they leave alone; and what the walk makes of
+// links, stale copies and folders nested deeper than a path can name.
+// Complete runs are the end-to-end tests'.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +9,12 @@
 
 #include "patches/PatchRun.h"
 #include "support/TestPlatform.h"
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace zephrane::testing {
 namespace {
@@ -67,6 +74,104 @@ TEST(PatchRun, ARunThatCannotDoEverythingSaysSoAndGoesOnWhereItCan) {
             EXPECT_EQ(ReadBytes(install.Path(file)), install.Original().at(file)) << file;
     }
 }
+
+#ifndef _WIN32
+// A renown run (index 0) over a game folder made here, without an SH3
+// Commander folder.
+struct RenownWalk {
+    TempDir game, program;
+    HostFileSystem host{{}};
+    RecordingDialogs dialogs;
+    RecordingShell shell;
+    Platform platform{host, dialogs, shell};
+    PatchState state;
+
+    // "checked found processed" afterwards.
+    std::string Run() {
+        shell.programFolder = program.Path().string();
+        state.sGamePath = game.Path().string();
+        RunPatch(platform, 0, state, nullptr);
+        EXPECT_EQ(dialogs.Messages().back().text, "Update Complete.");
+        return std::to_string(state.lChecked) + " " + std::to_string(state.lFound) + " " +
+               std::to_string(state.lProcessed);
+    }
+};
+
+const std::string kRenown = "[Campaign]\nPlayerStartRenown=1000\n";
+const std::string kRaised = "[Campaign]\r\nPlayerStartRenown=25000\r\n";
+
+// A link to a file is a file: counted, matched, and patched through (the file
+// it names gets the bytes, the link stays). A link to a folder is not
+// followed: a loop ends, and a folder reached twice is patched once. A
+// folder counts the files it holds once its own are patched, so a stale copy
+// the rewrite removed no longer counts.
+TEST(PatchRun, LinksToFilesArePatchedThroughAndLinksToFoldersAreNotFollowed) {
+    RenownWalk walk;
+    TempDir elsewhere;
+    const auto named = elsewhere.Write("Real.cfg", kRenown);
+    walk.game.Write("Cfg/Flotilla.cfg", kRenown);
+    walk.game.Write("Cfg/Flotilla.xxx", kRenown);
+    const auto link = walk.game.MakeDir("Linked") / "FLOTILLA.CFG";
+    std::filesystem::create_symlink(named, link);
+    std::filesystem::create_directory_symlink(walk.game.Path(), walk.game.Path() / "Loop");
+    std::filesystem::create_directory_symlink(walk.game.Path() / "Cfg", walk.game.Path() / "CfgAgain");
+
+    EXPECT_EQ(walk.Run(), "2 2 2");
+    EXPECT_EQ(ReadBytes(walk.game.Path() / "Cfg/Flotilla.cfg"), kRaised);
+    EXPECT_FALSE(std::filesystem::exists(walk.game.Path() / "Cfg/Flotilla.xxx"));
+    EXPECT_EQ(ReadBytes(named), kRaised);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+}
+
+// Folders nested so deep that their paths pass PATH_MAX, made, read and
+// removed relative to open folders (no path could name them).
+class DeepChain {
+public:
+    DeepChain(const std::filesystem::path& top, int depth) {
+        folders_.push_back(::open(top.c_str(), O_RDONLY | O_DIRECTORY));
+        for (int level = 0; level < depth; ++level) {
+            ::mkdirat(folders_.back(), kName.c_str(), 0755);
+            folders_.push_back(::openat(folders_.back(), kName.c_str(), O_RDONLY | O_DIRECTORY));
+            const int file = ::openat(folders_.back(), "Flotilla.cfg", O_WRONLY | O_CREAT, 0644);
+            EXPECT_EQ(::write(file, kRenown.data(), kRenown.size()), static_cast<ssize_t>(kRenown.size()));
+            ::close(file);
+        }
+    }
+    ~DeepChain() {
+        for (std::size_t level = folders_.size() - 1; level > 0; --level) {
+            ::unlinkat(folders_[level], "Flotilla.cfg", 0);
+            ::close(folders_[level]);
+            ::unlinkat(folders_[level - 1], kName.c_str(), AT_REMOVEDIR);
+        }
+        ::close(folders_[0]);
+    }
+    // The levels whose Flotilla.cfg holds these bytes.
+    int Holding(const std::string& bytes) const {
+        int count = 0;
+        for (std::size_t level = 1; level < folders_.size(); ++level) {
+            std::string read(bytes.size() + 1, '\0');
+            const int file = ::openat(folders_[level], "Flotilla.cfg", O_RDONLY);
+            read.resize(
+                static_cast<std::size_t>(std::max<ssize_t>(::read(file, read.data(), read.size()), 0)));
+            ::close(file);
+            count += read == bytes;
+        }
+        return count;
+    }
+
+private:
+    const std::string kName = std::string(200, 'x');
+    std::vector<int> folders_;
+};
+
+TEST(PatchRun, FoldersNestedBeyondThePathLimitAreWalkedAndPatched) {
+    RenownWalk walk;
+    const int depth = 25;  // 201 bytes a level: 5,025 bytes
+    const DeepChain chain(walk.game.Path(), depth);
+    EXPECT_EQ(walk.Run(), "25 25 25");
+    EXPECT_EQ(chain.Holding(kRaised), depth);
+}
+#endif
 
 }  // namespace
 }  // namespace zephrane::testing

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 
 #include "platform/HostFileSystem.h"
@@ -84,6 +85,45 @@ TEST(HostFileSystem, ReadsWritesListsAndRefusesAsWindowsWould) {
         EXPECT_EQ(result.error, "No such file or directory");
     EXPECT_EQ(hfs.WriteFile("Q:\\x.txt", "x").error, "The drive Q: does not exist.");
 }
+
+#ifndef _WIN32
+// The folders a batch keeps open are never written into once they have moved
+// away: a write goes where its path leads now, whether the folder itself
+// moved (checked on every call) or a folder above it (checked with the whole
+// chain, here on every call; in later batches always).
+TEST(HostFileSystem, NeverWritesIntoAFolderRenamedAway) {
+    using std::chrono::milliseconds;
+    const struct {
+        const char* moved;     // the folder that is renamed
+        const char* movedB;    // where A\B is then
+        milliseconds recheck;  // how often whole chains are checked
+        bool laterBatch;       // the write comes in the next batch
+    } cases[] = {
+        {"A/B", "A/B moved", milliseconds(60000), false},
+        {"A", "A moved/B", milliseconds(0), false},
+        {"A", "A moved/B", milliseconds(60000), true},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(std::string(k.moved) + (k.laterBatch ? ", later batch" : ""));
+        TempDir dir;
+        dir.Write("A/B/old.txt", "old");
+        HostFileSystem hfs({{"C", dir.Path()}}, k.recheck);
+        hfs.BeginBatch();
+        ASSERT_TRUE(hfs.ListFolder("C:\\A\\B"));
+        fs::rename(dir.Path() / k.moved, dir.Path() / (std::string(k.moved) + " moved"));
+        dir.MakeDir("A/B");
+        if (k.laterBatch) {
+            hfs.EndBatch();
+            hfs.BeginBatch();
+        }
+        EXPECT_TRUE(hfs.WriteFile("C:\\A\\B\\new.txt", "new"));
+        EXPECT_EQ(hfs.ListFolder("C:\\A\\B")->files.size(), 1u);
+        hfs.EndBatch();
+        EXPECT_EQ(ReadBytes(dir.Path() / "A/B/new.txt"), "new");
+        EXPECT_FALSE(fs::exists(dir.Path() / k.movedB / "new.txt"));
+    }
+}
+#endif
 
 // Each dosdevices link "x:" of the Wine prefix is a drive, in letter order;
 // without $WINEPREFIX the prefix is ~/.wine.
