@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -51,6 +52,24 @@ std::string ReadBytes(const fs::path& file) {
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+}
+
+// Windows: the wide variant, so that a value any name can hold reaches
+// _wgetenv as it was given.
+void SetEnv(const char* name, const fs::path& value) {
+#ifdef _WIN32
+    _wputenv_s(fs::path(name).c_str(), value.c_str());
+#else
+    setenv(name, value.c_str(), 1);
+#endif
+}
+
+void UnsetEnv(const char* name) {
+#ifdef _WIN32
+    _wputenv_s(fs::path(name).c_str(), L"");
+#else
+    unsetenv(name);
+#endif
 }
 
 std::string Crlf(const Lines& lines) {

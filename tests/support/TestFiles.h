@@ -33,6 +33,9 @@ private:
 };
 
 std::string ReadBytes(const std::filesystem::path& file);
+// Sets or removes a variable of the test program's environment.
+void SetEnv(const char* name, const std::filesystem::path& value);
+void UnsetEnv(const char* name);
 // Every line ended with CR LF, the form the program writes.
 std::string Crlf(const Lines& lines);
 // A file or folder under tests/data.

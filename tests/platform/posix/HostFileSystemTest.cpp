@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 
 #include "platform/HostFileSystem.h"
 #include "support/TestFiles.h"
@@ -136,14 +135,14 @@ TEST(HostFileSystem, WineDrivesAreTheLinksOfThePrefix) {
     fs::create_directory_symlink(elsewhere.Path(), devices / "d:");
     fs::create_symlink("/dev/null", devices / "c::");
     home.Write(".wine/dosdevices/e:", "not a link");
-    unsetenv("WINEPREFIX");
-    setenv("HOME", home.Path().c_str(), 1);
+    UnsetEnv("WINEPREFIX");
+    SetEnv("HOME", home.Path());
     const auto drives = HostFileSystem::WineDrives();
     ASSERT_EQ(drives.size(), 3u);
     EXPECT_EQ(drives[0].letter + drives[1].letter + drives[2].letter, "CDZ");
     EXPECT_EQ(drives[0].root, home.Path() / ".wine/drive_c");
     EXPECT_EQ(drives[1].root, elsewhere.Path());
-    setenv("WINEPREFIX", elsewhere.Path().c_str(), 1);
+    SetEnv("WINEPREFIX", elsewhere.Path());
     EXPECT_TRUE(HostFileSystem::WineDrives().empty());
 }
 

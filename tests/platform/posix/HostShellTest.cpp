@@ -4,7 +4,6 @@
 #include <sys/wait.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <thread>
 
 #include "platform/HostShell.h"
@@ -17,15 +16,15 @@ namespace fs = std::filesystem;
 
 TEST(HostShell, FindsTheDocumentsFolderAndTheEnvironment) {
     TempDir home, prefix;
-    setenv("USER", "kim", 1);
-    setenv("HOME", home.Path().c_str(), 1);
-    setenv("WINEPREFIX", prefix.Path().c_str(), 1);
-    unsetenv("XDG_DOCUMENTS_DIR");
+    SetEnv("USER", "kim");
+    SetEnv("HOME", home.Path());
+    SetEnv("WINEPREFIX", prefix.Path());
+    UnsetEnv("XDG_DOCUMENTS_DIR");
     const HostShell shell("C:\\Zephrane");
     EXPECT_EQ(shell.DocumentsFolder(), std::nullopt);
     home.MakeDir("Documents");
     EXPECT_EQ(shell.DocumentsFolder(), home.Path().string() + "/Documents");
-    setenv("XDG_DOCUMENTS_DIR", "/srv/docs", 1);
+    SetEnv("XDG_DOCUMENTS_DIR", "/srv/docs");
     EXPECT_EQ(shell.DocumentsFolder(), "/srv/docs");
     prefix.MakeDir("drive_c/users/kim/My Documents");
     EXPECT_EQ(shell.DocumentsFolder(), prefix.Path().string() + "/drive_c/users/kim/My Documents");
@@ -52,7 +51,7 @@ TEST(HostShell, StartsProgramsWithoutWaitingForThem) {
     }
     tools.Write("bin/garbage", "\x01\x02 not a program");
     fs::permissions(tools.Path() / "bin/garbage", fs::perms::owner_all);
-    setenv("PATH", (tools.Path() / "bin").c_str(), 1);
+    SetEnv("PATH", tools.Path() / "bin");
     HostShell shell("C:\\Zephrane", HostFileSystem({{"C", drive.Path()}}));
     const auto awaitOutput = [&] {
         for (int i = 0; i < 600 && !fs::exists(output); ++i)
