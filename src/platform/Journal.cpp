@@ -8,10 +8,7 @@
 #include "platform/Sha256.h"
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "platform/WindowsApi.h"
 #else
 #include <signal.h>
 #include <unistd.h>

@@ -4,11 +4,8 @@
 #include <stdexcept>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-// windows.h first: bcrypt.h relies on its types.
+#include "platform/WindowsApi.h"
+// The API first: bcrypt.h relies on its types.
 #include <bcrypt.h>
 #else
 #include <openssl/evp.h>
