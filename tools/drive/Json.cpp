@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "platform/Cp1252.h"
+#include "platform/Unicode.h"
 
 namespace zephrane::drive {
 
@@ -39,7 +39,7 @@ std::string Json::Quote(const std::string& utf8) {
 }
 
 std::string Json::QuoteCp1252(const std::string& cp1252) {
-    return Quote(Cp1252ToUtf8(cp1252));
+    return Quote(TextToUtf8(cp1252));
 }
 
 std::string Json::Array(const std::vector<std::string>& jsonItems) {
