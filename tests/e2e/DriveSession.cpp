@@ -139,8 +139,8 @@ void ExpectUndoRestores(const Installation& install, const Tree& before) {
 }
 
 Lines DriveOptions(const Installation& install) {
-    return {"--program-dir", install.Host("program"), "--drive", "C=" + install.Host("c"),
-            "--journal",     install.JournalFolder()};
+    return {"--program-dir", install.Host("program"),       "--drive", "C=" + install.Host("c"),
+            "--journal",     install.JournalRoot().string()};
 }
 
 Lines With(const Lines& lines, const std::string& fragment) {

@@ -113,7 +113,7 @@ TEST(Orders, ARefusedOrderChangesNoFile) {
     const std::string head =
         Crlf({"[FLOTILLA]", "Flotilla0=902", "NbBases0=1", "Base0_0=750", "Date0_0_0=1939"});
     const std::string marked = Crlf({";   Touched by Zephrane", "[FLOTILLA]"});
-    const std::string backup = "{program}/Flotilla.cfg.orv";
+    const std::string backup = "{program}\\Flotilla.cfg.orv";
     OrderForm incomplete = Serving({1942, 4, 20}, 5, 1942, kWilhelmshaven, k5th);
     incomplete.kommandantIndex = -1;
     // clang-format off
@@ -165,7 +165,7 @@ TEST(Orders, AFailedRewriteRestoresTheBackup) {
         // stay, and the message says so.
         {[](auto&, auto& p) { p.fs.ShortWrite("Flotilla.cfg", 10); p.fs.Refuse(Op::Move); },
          {full, "16|Update Flottille|Could not restore the file\r\n" + kLivePath + "\r\nfrom its backup\r\n"
-          "{program}/Flotilla.cfg.orv\r\nThe backup could not be moved in its place: Permission denied\r\n"
+          "{program}\\Flotilla.cfg.orv\r\nThe backup could not be moved in its place: Permission denied\r\n"
           "Copy the backup there by hand if it is still in place."}, ";   Touche", false}};
     // clang-format on
     for (const auto& [fault, messages, live, backupUsed] : cases) {
@@ -233,7 +233,7 @@ TEST(Orders, TheResetPutsTheBackupBackOnlyForAMarkedFile) {
         {"unreadable", marked, true, [](auto&, auto& p) { p.fs.Refuse(Op::ReadFile, "", "I/O error"); },
          "16" + title + "Could not read the file\r\n" + kLivePath + "\r\nI/O error"},
         {"unmovable", marked, true, [](auto&, auto& p) { p.fs.Refuse(Op::Move); },
-         "16" + title + "Could not restore the file\r\n" + kLivePath + "\r\nfrom its backup\r\n{program}/Flotilla.cfg.orv"
+         "16" + title + "Could not restore the file\r\n" + kLivePath + "\r\nfrom its backup\r\n{program}\\Flotilla.cfg.orv"
          "\r\nThe backup could not be moved in its place: Permission denied\r\nCopy the backup there by hand if it is still in place."},
         {"reset", marked, true, {}, "64" + title + "Your Flotilla.cfg file has been reset."}};
     // clang-format on
@@ -263,11 +263,11 @@ TEST(Orders, AChecklistThatCannotBeWrittenOrOpenedIsNamed) {
     shell.programFolder = p.shell.programFolder;
     Platform platform{p.fs, p.dialogs, shell};
     WriteChecklist(platform, ChecklistKind::Transfer, {});
-    EXPECT_EQ(p.dialogs.checklists, Lines{install.Host("program/Instructions.txt")});
+    EXPECT_EQ(p.dialogs.checklists, Lines{"P:\\program\\Instructions.txt"});
     p.fs.Refuse(Op::WriteFile);
     WriteChecklist(platform, ChecklistKind::Transfer, {});
     EXPECT_EQ(p.Messages(), (Lines{"16|Initiate Update|Could not write your checklist to the file\r\n"
-                                   "{program}/Instructions.txt\r\nPermission denied"}));
+                                   "{program}\\Instructions.txt\r\nPermission denied"}));
     EXPECT_EQ(p.dialogs.checklists.size(), 1u);
 }
 

@@ -70,7 +70,7 @@ const Operation kOperations[] = {
 // (never when k < 0); true when it ran to its end.
 bool RunStopped(const Operation& op, Installation& install, int k) {
     TestPlatform p(install);
-    Journal journal(p.fs, install.JournalFolder());
+    Journal journal(p.fs, TestPlatform::kJournalFolder);
     JournaledFileSystem files(p.fs, journal);
     Platform platform{files, p.dialogs, p.shell};
     p.fs.StopAfter(k);
@@ -87,7 +87,7 @@ bool RunStopped(const Operation& op, Installation& install, int k) {
 // The next start.
 void Recover(const Installation& install) {
     TestPlatform p(install);
-    Journal journal(p.host, install.JournalFolder());
+    Journal journal(p.host, TestPlatform::kJournalFolder);
     RecoverInterrupted(p.host, journal);
 }
 

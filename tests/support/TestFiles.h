@@ -62,9 +62,9 @@ public:
     void Write(const std::string& relative, const std::string& bytes) const { dir_.Write(relative, bytes); }
     void Remove(const std::string& relative) const { std::filesystem::remove_all(Path(relative)); }
 
-    // The journal of operations of the program run on it, kept apart so that
-    // Files() sees the installation alone.
-    std::string JournalFolder() const { return journal_.Path().string(); }
+    // The folder for the journal of operations of the program run on it, kept
+    // apart so that Files() sees the installation alone.
+    const std::filesystem::path& JournalRoot() const { return journal_.Path(); }
 
     Tree Files() const { return ReadTree(dir_.Path()); }
     const Tree& Original() const { return original_; }

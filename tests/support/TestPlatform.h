@@ -1,8 +1,10 @@
 #pragma once
 
 // The program's platform on an installation of tests/data for the tests that
-// call a routine directly: drive C: is the installation's "c" folder, seen
-// through the fault-injecting file system; dialogs and shell only record.
+// call a routine directly: drive C: is the installation's "c" folder, P: the
+// installation (the program's folder is P:\program) and J: the folder of its
+// journal, seen through the fault-injecting file system, so that every path
+// is a drive path on every host; dialogs and shell only record.
 #include "platform/HostFileSystem.h"
 #include "platform/Platform.h"
 #include "platform/RecordingDialogs.h"
@@ -13,9 +15,12 @@
 namespace zephrane::testing {
 
 struct TestPlatform {
-    explicit TestPlatform(const Installation& install) : host({{"C", install.Path("c")}}), fs(host) {
-        shell.programFolder = install.Host("program");
+    explicit TestPlatform(const Installation& install)
+        : host({{"C", install.Path("c")}, {"P", install.Path()}, {"J", install.JournalRoot()}}), fs(host) {
+        shell.programFolder = "P:\\program";
     }
+
+    static constexpr const char* kJournalFolder = "J:\\journal";
 
     // The message boxes shown so far, each as "style|title|text", the
     // program's folder written "{program}".
