@@ -50,6 +50,8 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME ${CMAKE_INSTALL_BINDIR}\\\\zephrane.exe)
 set(CPACK_NSIS_INSTALL_ROOT "$LOCALAPPDATA\\\\Programs")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/zephrane.ico)
+set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/zephrane.ico)
 set(CPACK_STRIP_FILES OFF)
 
 # CMake's own installer script asks for administrator rights and, for an
