@@ -25,10 +25,8 @@ else()
   set(ZEPHRANE_DEPLOY_RUNTIME --compiler-runtime)
 endif()
 
-# windeployqt lies beside qmake in the kit's bin folder.
-get_target_property(ZEPHRANE_QMAKE Qt6::qmake IMPORTED_LOCATION)
-get_filename_component(ZEPHRANE_QT_BIN "${ZEPHRANE_QMAKE}" DIRECTORY)
-find_program(ZEPHRANE_WINDEPLOYQT windeployqt HINTS "${ZEPHRANE_QT_BIN}" REQUIRED)
+# windeployqt lies in the kit's bin folder.
+find_program(ZEPHRANE_WINDEPLOYQT windeployqt HINTS "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}" REQUIRED)
 install(CODE "
   execute_process(
     COMMAND \"${ZEPHRANE_WINDEPLOYQT}\" --release --no-translations --no-system-d3d-compiler
