@@ -175,4 +175,20 @@ std::string WideToText(const std::wstring& wide) {
     return UnicodeToText(unicode);
 }
 
+std::filesystem::path TextToPath(const std::string& text) {
+#ifdef _WIN32
+    return std::filesystem::path(TextToWide(text));
+#else
+    return std::filesystem::path(TextToUtf8(text));
+#endif
+}
+
+std::string PathToText(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return WideToText(path.native());
+#else
+    return Utf8ToText(path.native());
+#endif
+}
+
 }  // namespace zephrane

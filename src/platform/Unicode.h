@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace zephrane {
@@ -23,5 +24,10 @@ std::string TextToUtf8(const std::string& text);
 std::string Utf8ToText(const std::string& utf8);
 std::wstring TextToWide(const std::string& text);
 std::string WideToText(const std::wstring& wide);
+
+// A host path named by the program's text and back, in the host's own
+// encoding; the path is taken as it is, without drive letters mapped.
+std::filesystem::path TextToPath(const std::string& text);
+std::string PathToText(const std::filesystem::path& path);
 
 }  // namespace zephrane

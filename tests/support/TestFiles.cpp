@@ -54,6 +54,15 @@ std::string ReadBytes(const fs::path& file) {
     return bytes.str();
 }
 
+fs::path Utf8Path(const std::string& utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string Utf8(const fs::path& path) {
+    const std::u8string utf8 = path.generic_u8string();
+    return std::string(utf8.begin(), utf8.end());
+}
+
 // Windows: the wide variant, so that a value any name can hold reaches
 // _wgetenv as it was given.
 void SetEnv(const char* name, const fs::path& value) {
@@ -90,8 +99,7 @@ std::string Data(const std::string& relative) {
 Tree ReadTree(const fs::path& root) {
     Tree tree;
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        if (entry.is_regular_file())
-            tree[fs::relative(entry.path(), root).generic_string()] = ReadBytes(entry.path());
+        if (entry.is_regular_file()) tree[Utf8(fs::relative(entry.path(), root))] = ReadBytes(entry.path());
     }
     return tree;
 }

@@ -11,7 +11,7 @@
 namespace zephrane::testing {
 
 using Lines = std::vector<std::string>;
-// Relative path ("c/Careers/Hans Kurz/Patrols_0.cfg") -> bytes.
+// Relative path in UTF-8 ("c/Careers/Hans Kurz/Patrols_0.cfg") -> bytes.
 using Tree = std::map<std::string, std::string>;
 
 // A fresh folder under the system's temporary folder, removed with its
@@ -33,6 +33,10 @@ private:
 };
 
 std::string ReadBytes(const std::filesystem::path& file);
+// A host path named in UTF-8, and a host path in UTF-8 with "/" separators,
+// on every host.
+std::filesystem::path Utf8Path(const std::string& utf8);
+std::string Utf8(const std::filesystem::path& path);
 // Sets or removes a variable of the test program's environment.
 void SetEnv(const char* name, const std::filesystem::path& value);
 void UnsetEnv(const char* name);
