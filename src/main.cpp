@@ -49,7 +49,11 @@ int main(int argc, char** argv) {
     zephrane::JournaledFileSystem fs(host, journal);
     zephrane::HostShell shell(programFolder, host);
     zephrane::QtDialogs dialogs;
-    dialogs.SetHostPath([&host](const std::string& path) { return host.HostPath(path).string(); });
+    // The folder browser takes host paths in UTF-8 on every host.
+    dialogs.SetHostPath([&host](const std::string& path) {
+        const std::u8string utf8 = host.HostPath(path).u8string();
+        return std::string(utf8.begin(), utf8.end());
+    });
     zephrane::Platform platform{fs, dialogs, shell};
 
     zephrane::FrmMain window(platform, &fs);

@@ -12,10 +12,7 @@
 #include "app/FrmAbout.h"
 #include "app/ProgramInfo.h"
 #include "app/Twips.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
+#include "platform/WindowsApi.h"
 
 namespace zephrane {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "Json.h"
 #include "app/FrmHistory.h"
-#include "platform/Cp1252.h"
+#include "platform/Unicode.h"
 #include "platform/qt/QtText.h"
 
 namespace zephrane::drive {
@@ -54,7 +54,7 @@ bool HasFocus(const QWidget* control) {
 }
 
 std::string Cp(const std::string& utf8) {
-    return Utf8ToCp1252(utf8);
+    return Utf8ToText(utf8);
 }
 
 }  // namespace
