@@ -14,10 +14,10 @@
 #include <system_error>
 #include <utility>
 
-#include "platform/Cp1252.h"
 #include "platform/FolderHandles.h"
 #include "platform/HostFileSystem.h"
 #include "platform/HostPaths.h"
+#include "platform/Unicode.h"
 #include "platform/UniqueFd.h"
 
 namespace zephrane {
@@ -324,7 +324,7 @@ std::optional<FolderListing> HostFileSystem::ListFolder(const std::string& folde
     const bool listed = handles_->List(*open, [&](const char* hostName, unsigned char type) {
         const EntryKind kind = KindOf(fd, hostName, type);
         if (kind == EntryKind::Other) return;
-        std::string name = Utf8ToCp1252(hostName);
+        std::string name = Utf8ToText(hostName);
         std::string path = EntryPath(folder, name);
         auto& entries = kind == EntryKind::Folder ? listing.folders : listing.files;
         entries.push_back(FolderEntry{std::move(name), std::move(path)});

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/Cp1252.h"
+#include "platform/Unicode.h"
 
 namespace zephrane {
 namespace {
@@ -30,12 +30,12 @@ bool HasDriveLetter(const std::string& path) {
     return c >= 'a' && c <= 'z' && path[1] == ':';
 }
 
-// Appends a Windows-1252 name in UTF-8; plain ASCII is copied as it is.
+// Appends a name of the program's text in UTF-8; plain ASCII is copied as it is.
 void AppendName(std::string& key, std::string_view name) {
     if (std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
         key.append(name);
     } else {
-        key.append(Cp1252ToUtf8(std::string(name)));
+        key.append(TextToUtf8(std::string(name)));
     }
 }
 
@@ -99,7 +99,7 @@ std::optional<std::size_t> HostPathParser::StartAtRoot(const std::string& path,
     if (HasDriveLetter(path)) {
         const Drive* drive = FindDrive(drives, path[0]);
         if (!drive) {
-            if (error) *error = "The drive " + Cp1252ToUtf8(path.substr(0, 2)) + " does not exist.";
+            if (error) *error = "The drive " + path.substr(0, 2) + " does not exist.";
             return std::nullopt;
         }
         root_ = drive->root;

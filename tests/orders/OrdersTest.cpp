@@ -12,6 +12,7 @@
 #include "orders/LoadFlotillaTable.h"
 #include "orders/OrderValidation.h"
 #include "orders/ProcessOrders.h"
+#include "platform/Unicode.h"
 #include "support/OrderForms.h"
 #include "support/TestPlatform.h"
 
@@ -176,6 +177,43 @@ TEST(Orders, AFailedRewriteRestoresTheBackup) {
             return t;
         });
     }
+}
+
+// The game's, the careers' and the program's folders named beyond what
+// Windows-1252 holds, beside names it holds: the order reaches each of them.
+TEST(Orders, AnOrderReachesFoldersWhoseNamesTheCodePageLacks) {
+    const std::string game =
+        "Spiele J\xC3\xBCrgen/\xD0\x98\xD0\xB3\xD1\x80\xD1\x8B";  // UTF-8, as the host names them
+    const std::string careers = "Kariera \xC5\x81ukasz",
+                      program = "\xD0\x9F\xD1\x80\xD0\xBE\xD1\x84\xD0\xB8\xD0\xBB\xD1\x8C";
+    const std::pair<std::string, std::string> moves[] = {
+        {"c/SilentHunterIII", "c/" + game + "/SilentHunterIII"},
+        {"c/Careers", "c/" + careers},
+        {"program", program}};
+    Installation install("orders/install");
+    Tree expected;
+    for (const auto& [original, bytes] : install.Expected("orders/serving")) {
+        std::string path = original;
+        for (const auto& [from, to] : moves) {
+            if (path.starts_with(from + "/")) path = to + path.substr(from.size());
+        }
+        expected[path] = bytes;
+    }
+    for (const auto& [from, to] : moves) {
+        std::filesystem::create_directories(install.Path(to).parent_path());
+        std::filesystem::rename(install.Path(from), install.Path(to));
+    }
+    TestPlatform p(install);
+    p.shell.programFolder = "P:\\" + Utf8ToText(program);
+    OrderState state = State();
+    state.sGamePath =
+        Utf8ToText("C:\\Spiele J\xC3\xBCrgen\\\xD0\x98\xD0\xB3\xD1\x80\xD1\x8B\\SilentHunterIII");
+    state.sCareersPath = "C:\\" + Utf8ToText(careers);
+    OrderForm form = Serving({1942, 4, 20}, 5, 1942, kWilhelmshaven, k5th);
+    form.text1 = state.sGamePath;
+    InitiateUpdate(p.platform, form, state);
+    EXPECT_EQ(p.Messages(), Lines{});
+    ExpectTree(install.Files(), expected);
 }
 
 // A marked live file never replaces an existing backup; an unmarked one

@@ -36,15 +36,15 @@ TempDir::~TempDir() {
 }
 
 fs::path TempDir::Write(const std::string& relative, const std::string& bytes) const {
-    const auto file = path_ / relative;
+    const auto file = path_ / Utf8Path(relative);
     fs::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
     return file;
 }
 
 fs::path TempDir::MakeDir(const std::string& relative) const {
-    fs::create_directories(path_ / relative);
-    return path_ / relative;
+    fs::create_directories(path_ / Utf8Path(relative));
+    return path_ / Utf8Path(relative);
 }
 
 std::string ReadBytes(const fs::path& file) {

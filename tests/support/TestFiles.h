@@ -24,7 +24,7 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& Path() const { return path_; }
-    // Writes `bytes` to the relative path (slashes), creating its folders.
+    // Writes `bytes` to the relative path (UTF-8, slashes), creating its folders.
     std::filesystem::path Write(const std::string& relative, const std::string& bytes) const;
     std::filesystem::path MakeDir(const std::string& relative) const;
 
@@ -61,7 +61,9 @@ class Installation {
 public:
     explicit Installation(const std::string& dataTree);
 
-    std::filesystem::path Path(const std::string& relative = "") const { return dir_.Path() / relative; }
+    std::filesystem::path Path(const std::string& relative = "") const {
+        return dir_.Path() / Utf8Path(relative);
+    }
     std::string Host(const std::string& relative = "") const { return Path(relative).string(); }
     void Write(const std::string& relative, const std::string& bytes) const { dir_.Write(relative, bytes); }
     void Remove(const std::string& relative) const { std::filesystem::remove_all(Path(relative)); }
