@@ -24,10 +24,12 @@ struct Drive {
     std::filesystem::path root;
 };
 
-// The host's file system. On Windows paths pass through as they are. On other
-// hosts a path's drive letter resolves through the drive table, backslashes
-// become separators, Windows-1252 names become UTF-8, and every component that
-// does not exist under its exact name is matched without regard to case.
+// The host's file system. A path's drive letter resolves through the drive
+// table; on Windows, without a table, paths name the system's own drives as
+// they are. Names become the host's (UTF-16 on Windows, UTF-8 elsewhere; see
+// platform/Unicode.h). Off Windows backslashes become separators and every
+// component that does not exist under its exact name is matched without
+// regard to case.
 // There a path's folders are opened one by one, each relative to the one
 // above, and kept open within a batch (see FolderHandles), so that the cost
 // of an operation does not grow with the depth of its folder and paths of any
@@ -86,7 +88,8 @@ private:
     };
 
 #ifdef _WIN32
-    std::filesystem::path Map(const std::string& path) const;
+    // The host path, or nullopt with `error` set when the drive is unknown.
+    std::optional<std::filesystem::path> Map(const std::string& path, std::string* error) const;
 #else
     // The path taken apart, or nullopt with `error` set when the drive is unknown.
     std::optional<HostParts> Parse(const std::string& path, std::string* error) const;

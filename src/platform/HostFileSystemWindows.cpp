@@ -1,18 +1,16 @@
-// The host file system on Windows: paths pass through as they are, and
-// Windows itself matches names without regard to case.
+// The host file system on Windows: every path goes to the wide-character
+// API, and Windows itself matches names without regard to case. A drive
+// table, when one is given, stands for the system's drives as it does on
+// other hosts.
 #ifdef _WIN32
-
-#define NOMINMAX
-#include <windows.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <cwchar>
 #include <system_error>
 
-#include "platform/Cp1252.h"
 #include "platform/HostFileSystem.h"
+#include "platform/Unicode.h"
+#include "platform/WindowsApi.h"
 
 namespace zephrane {
 namespace fs = std::filesystem;
@@ -21,64 +19,95 @@ namespace {
 
 constexpr const char* kReadOnly = "The file is read-only.";
 
-std::string ErrnoText(int err) {
-    return std::generic_category().message(err != 0 ? err : EIO);
+IoResult Failure(DWORD code) {
+    return IoResult::Failure(SystemErrorText(code));
 }
 
-fs::path ToHost(const std::string& text) {
-    std::wstring wide;
-    for (unsigned char c : text) wide += static_cast<wchar_t>(Cp1252ToCodePoint(c));
-    return fs::path(wide);
+IoResult LastError() {
+    return Failure(GetLastError());
 }
 
-std::string FromHost(const fs::path& path) {
-    std::string out;
-    for (wchar_t c : path.native()) {
-        const int b = CodePointToCp1252(static_cast<char32_t>(c));
-        out += b < 0 ? '?' : static_cast<char>(b);
-    }
-    return out;
+IoResult IsAFolder() {
+    return IoResult::Failure(std::generic_category().message(EISDIR));
+}
+
+char UpperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool HasDriveLetter(const std::string& path) {
+    const char c = path.size() >= 2 ? UpperAscii(path[0]) : '\0';
+    return c >= 'A' && c <= 'Z' && path[1] == ':';
+}
+
+// INVALID_FILE_ATTRIBUTES when there is nothing of that name.
+DWORD Attributes(const fs::path& path) {
+    return GetFileAttributesW(path.c_str());
 }
 
 bool IsFolder(const fs::path& path) {
-    std::error_code ec;
-    return fs::is_directory(fs::status(path, ec));
+    const DWORD attributes = Attributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// Like the read-only attribute: a file without write permission is refused.
+bool IsFile(const fs::path& path) {
+    const DWORD attributes = Attributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 bool IsReadOnlyFile(const fs::path& path) {
-    std::error_code ec;
-    const auto status = fs::status(path, ec);
-    return !ec && fs::is_regular_file(status) &&
-           (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+    const DWORD attributes = Attributes(path);
+    return IsFile(path) && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+// Sets or clears the read-only attribute and keeps the others.
+bool SetReadOnly(const fs::path& path, bool readOnly) {
+    const DWORD attributes = Attributes(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+    DWORD changed = readOnly ? attributes | FILE_ATTRIBUTE_READONLY : attributes & ~FILE_ATTRIBUTE_READONLY;
+    if (changed == 0) changed = FILE_ATTRIBUTE_NORMAL;
+    return SetFileAttributesW(path.c_str(), changed);
 }
 
 std::optional<std::string> ReadBytes(const fs::path& path, std::string* error) {
-    const auto fail = [&](int err) -> std::optional<std::string> {
-        if (error) *error = ErrnoText(err);
+    const auto fail = [&](std::string why) -> std::optional<std::string> {
+        if (error) *error = std::move(why);
         return std::nullopt;
     };
-    if (IsFolder(path)) return fail(EISDIR);
-    errno = 0;
-    std::FILE* file = _wfopen(path.c_str(), L"rb");
-    if (!file) return fail(errno);
+    if (IsFolder(path)) return fail(IsAFolder().error);
+    // Others may go on using the file meanwhile, as they could before; a
+    // program that holds it for itself alone makes the read fail instead.
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return fail(SystemErrorText(GetLastError()));
     std::string bytes;
     char buffer[65536];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
-    const int readError = std::ferror(file) ? (errno != 0 ? errno : EIO) : 0;
-    std::fclose(file);
-    if (readError != 0) return fail(readError);
+    DWORD got = 0;
+    BOOL ok = TRUE;
+    while ((ok = ::ReadFile(file, buffer, sizeof buffer, &got, nullptr)) && got > 0)
+        bytes.append(buffer, got);
+    const DWORD readError = ok ? ERROR_SUCCESS : GetLastError();
+    CloseHandle(file);
+    if (!ok) return fail(SystemErrorText(readError));
     return bytes;
 }
 
-// The file a write lands in: a link is followed, so that the link stays
-// and the file it names gets the new bytes.
+// The file a write lands in: a link is followed, so that the link stays and
+// the file it names gets the new bytes.
 fs::path WriteTarget(const fs::path& path) {
-    std::error_code ec;
-    if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
-    const fs::path resolved = fs::weakly_canonical(path, ec);
-    return ec ? path : resolved;
+    const DWORD attributes = Attributes(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return path;
+    HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return path;
+    std::wstring target(32768, L'\0');
+    const DWORD length = GetFinalPathNameByHandleW(file, target.data(), static_cast<DWORD>(target.size()),
+                                                   FILE_NAME_NORMALIZED);
+    CloseHandle(file);
+    if (length == 0 || length >= target.size()) return path;
+    target.resize(length);
+    return fs::path(target);
 }
 
 // The new content's name while it is written, beside the file it replaces.
@@ -86,10 +115,6 @@ fs::path PendingName(const fs::path& target) {
     fs::path pending = target;
     pending += kPendingWriteSuffix;
     return pending;
-}
-
-IoResult LastError() {
-    return IoResult::Failure(std::system_category().message(static_cast<int>(GetLastError())));
 }
 
 // Writes the whole buffer to a new file (or appends it) and flushes it to the disk.
@@ -111,43 +136,55 @@ IoResult WriteFlushed(const fs::path& path, const std::string& bytes, DWORD disp
     return result;
 }
 
+// Windows refuses to replace or delete a file that another program holds
+// open with "Access denied"; the user is better told that it is in use.
+DWORD InUseOrAsIs(const fs::path& path, DWORD error) {
+    if (error != ERROR_ACCESS_DENIED) return error;
+    HANDLE file = CreateFileW(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+        return error;
+    }
+    return GetLastError() == ERROR_SHARING_VIOLATION ? ERROR_SHARING_VIOLATION : error;
+}
+
 // Renames `from` over `to` in one step, flushed through; `crossDevice` tells
 // a rename that cannot be made because the two lie on different devices.
 IoResult ReplaceFlushed(const fs::path& from, const fs::path& to, bool* crossDevice = nullptr) {
     if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return IoResult::Success();
-    if (crossDevice) *crossDevice = GetLastError() == ERROR_NOT_SAME_DEVICE;
-    return LastError();
+    const DWORD error = GetLastError();
+    if (crossDevice) *crossDevice = error == ERROR_NOT_SAME_DEVICE;
+    return Failure(InUseOrAsIs(to, error));
 }
 
 // Replaces the file atomically: the new bytes go to a file beside it, are
-// flushed, and that file is renamed over it.
+// flushed, and that file is renamed over it. A file another program holds
+// open without letting others replace it stays as it was.
 IoResult WriteBytes(const fs::path& path, const std::string& bytes) {
     if (IsReadOnlyFile(path)) return IoResult::Failure(kReadOnly);
     const fs::path target = WriteTarget(path);
-    if (IsFolder(target)) return IoResult::Failure(ErrnoText(EISDIR));
+    if (IsFolder(target)) return IsAFolder();
     const fs::path pending = PendingName(target);
     IoResult result = WriteFlushed(pending, bytes, CREATE_ALWAYS);
     if (result) result = ReplaceFlushed(pending, target);
-    if (!result) {
-        std::error_code ec;
-        fs::remove(pending, ec);
-    }
+    if (!result) DeleteFileW(pending.c_str());
     return result;
 }
 
 IoResult RemoveFile(const fs::path& path, bool force) {
-    std::error_code ec;
-    const auto status = fs::symlink_status(path, ec);
-    if (!fs::exists(status)) return IoResult::Failure(ErrnoText(ENOENT));
-    if (fs::is_directory(status)) return IoResult::Failure(ErrnoText(EISDIR));
-    if (IsReadOnlyFile(path)) {
-        if (!force) return IoResult::Failure(kReadOnly);
-        // Windows refuses to delete a file that carries the read-only attribute.
-        fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
-    }
-    if (!fs::remove(path, ec) || ec) return IoResult::Failure(ec ? ec.message() : ErrnoText(ENOENT));
-    return IoResult::Success();
+    const DWORD attributes = Attributes(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES) return LastError();
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return IsAFolder();
+    const bool readOnly = attributes & FILE_ATTRIBUTE_READONLY;
+    if (readOnly && !force) return IoResult::Failure(kReadOnly);
+    // Windows refuses to delete a file that carries the read-only attribute.
+    if (readOnly && !SetReadOnly(path, false)) return LastError();
+    if (DeleteFileW(path.c_str())) return IoResult::Success();
+    const IoResult failed = Failure(InUseOrAsIs(path, GetLastError()));
+    if (readOnly) SetReadOnly(path, true);
+    return failed;
 }
 
 std::string EntryPath(const std::string& folder, const std::string& name) {
@@ -157,122 +194,167 @@ std::string EntryPath(const std::string& folder, const std::string& name) {
 
 }  // namespace
 
-fs::path HostFileSystem::Map(const std::string& path) const {
-    return ToHost(path);
+std::optional<fs::path> HostFileSystem::Map(const std::string& path, std::string* error) const {
+    if (drives_.empty() || !HasDriveLetter(path)) return TextToPath(path);
+    const auto drive = std::find_if(drives_.begin(), drives_.end(), [&](const Drive& d) {
+        return d.letter.size() == 1 && UpperAscii(d.letter[0]) == UpperAscii(path[0]);
+    });
+    if (drive == drives_.end()) {
+        if (error) *error = "The drive " + path.substr(0, 2) + " does not exist.";
+        return std::nullopt;
+    }
+    const std::size_t names = path.find_first_not_of("\\/", 2);
+    return names == std::string::npos ? drive->root : drive->root / TextToPath(path.substr(names));
 }
 
 fs::path HostFileSystem::HostPath(const std::string& path) const {
-    return Map(path);
+    return Map(path, nullptr).value_or(fs::path());
 }
 
 bool HostFileSystem::FileExists(const std::string& path) const {
-    std::error_code ec;
-    return fs::is_regular_file(fs::status(Map(path), ec));
+    const auto host = Map(path, nullptr);
+    return host && IsFile(*host);
 }
 
 bool HostFileSystem::FolderExists(const std::string& path) const {
-    return IsFolder(Map(path));
+    const auto host = Map(path, nullptr);
+    return host && IsFolder(*host);
 }
 
 std::vector<std::string> HostFileSystem::Drives() const {
     std::vector<std::string> letters;
-    wchar_t buffer[512];
-    const DWORD length = GetLogicalDriveStringsW(512, buffer);
-    if (length == 0 || length > 512) return letters;
-    for (const wchar_t* root = buffer; *root; root += std::wcslen(root) + 1)
-        letters.push_back(std::string(1, static_cast<char>(root[0])));
+    if (!drives_.empty()) {
+        for (const auto& drive : drives_) letters.push_back(drive.letter);
+        return letters;
+    }
+    const DWORD present = GetLogicalDrives();
+    for (int i = 0; i < 26; ++i) {
+        if (present & (1u << i)) letters.push_back(std::string(1, static_cast<char>('A' + i)));
+    }
     return letters;
 }
 
 std::optional<FolderListing> HostFileSystem::ListFolder(const std::string& folder) const {
-    std::error_code ec;
-    fs::directory_iterator it(Map(folder), ec);
+    const auto host = Map(folder, nullptr);
+    if (!host || !IsFolder(*host)) return std::nullopt;
     FolderListing listing;
-    for (const fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
-        std::error_code typeError;
-        // The listing carries each entry's type; a link to a folder is not followed.
-        const bool isFolder = it->symlink_status(typeError).type() == fs::file_type::directory;
-        const bool isFile = !isFolder && it->is_regular_file(typeError);
-        if (typeError || (!isFolder && !isFile)) continue;
-        std::string name = FromHost(it->path().filename());
-        std::string path = EntryPath(folder, name);
-        (isFolder ? listing.folders : listing.files).push_back(FolderEntry{std::move(name), std::move(path)});
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileExW((*host / L"*").c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
+                                   nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    if (find == INVALID_HANDLE_VALUE) {
+        if (GetLastError() == ERROR_FILE_NOT_FOUND) return listing;  // a drive's empty root
+        return std::nullopt;
     }
-    if (ec) return std::nullopt;
+    do {
+        const std::wstring name = found.cFileName;
+        const bool isFolder = found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+        // A link to a folder is not followed, so that a walk over the tree ends.
+        if (name == L"." || name == L".." ||
+            (isFolder && (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)))
+            continue;
+        std::string text = WideToText(name);
+        std::string path = EntryPath(folder, text);
+        (isFolder ? listing.folders : listing.files).push_back(FolderEntry{std::move(text), std::move(path)});
+    } while (FindNextFileW(find, &found));
+    const DWORD ended = GetLastError();
+    FindClose(find);
+    if (ended != ERROR_NO_MORE_FILES) return std::nullopt;
     return listing;
 }
 
 std::optional<std::string> HostFileSystem::ReadFile(const std::string& path, std::string* error) const {
-    return ReadBytes(Map(path), error);
+    const auto host = Map(path, error);
+    if (!host) return std::nullopt;
+    return ReadBytes(*host, error);
 }
 
 bool HostFileSystem::IsReadOnly(const std::string& path) const {
-    return IsReadOnlyFile(Map(path));
+    const auto host = Map(path, nullptr);
+    return host && IsReadOnlyFile(*host);
 }
 
 std::optional<std::uint64_t> HostFileSystem::FileSize(const std::string& path) const {
-    const fs::path host = Map(path);
+    const auto host = Map(path, nullptr);
     std::error_code ec;
-    if (!fs::is_regular_file(fs::status(host, ec))) return std::nullopt;
-    const auto size = fs::file_size(host, ec);
+    if (!host || !fs::is_regular_file(fs::status(*host, ec))) return std::nullopt;
+    const auto size = fs::file_size(*host, ec);
     if (ec) return std::nullopt;
     return static_cast<std::uint64_t>(size);
 }
 
 IoResult HostFileSystem::WriteFile(const std::string& path, const std::string& bytes) {
-    return WriteBytes(Map(path), bytes);
+    std::string error;
+    const auto host = Map(path, &error);
+    if (!host) return IoResult::Failure(error);
+    return WriteBytes(*host, bytes);
 }
 
 IoResult HostFileSystem::Copy(const std::string& source, const std::string& destination) {
     std::string error;
-    const auto bytes = ReadBytes(Map(source), &error);
+    const auto from = Map(source, &error);
+    if (!from) return IoResult::Failure(error);
+    const auto to = Map(destination, &error);
+    if (!to) return IoResult::Failure(error);
+    const auto bytes = ReadBytes(*from, &error);
     if (!bytes) return IoResult::Failure(error);
-    return WriteBytes(Map(destination), *bytes);
+    return WriteBytes(*to, *bytes);
 }
 
 IoResult HostFileSystem::Remove(const std::string& path, bool force) {
-    return RemoveFile(Map(path), force);
+    std::string error;
+    const auto host = Map(path, &error);
+    if (!host) return IoResult::Failure(error);
+    return RemoveFile(*host, force);
 }
 
 IoResult HostFileSystem::Append(const std::string& path, const std::string& bytes) {
-    return WriteFlushed(Map(path), bytes, OPEN_ALWAYS);
+    std::string error;
+    const auto host = Map(path, &error);
+    if (!host) return IoResult::Failure(error);
+    return WriteFlushed(*host, bytes, OPEN_ALWAYS);
 }
 
 IoResult HostFileSystem::Move(const std::string& source, const std::string& destination, bool force) {
-    const fs::path from = Map(source);
-    const fs::path to = Map(destination);
-    std::error_code ec;
-    if (!fs::exists(fs::symlink_status(from, ec))) return IoResult::Failure(ErrnoText(ENOENT));
-    if (IsReadOnlyFile(to)) {
-        if (!force) return IoResult::Failure(kReadOnly);
-        // Windows refuses to replace a file that carries the read-only attribute.
-        fs::permissions(to, fs::perms::owner_write, fs::perm_options::add, ec);
-    }
-    const fs::path target = WriteTarget(to);
-    bool crossDevice = false;
-    if (auto moved = ReplaceFlushed(from, target, &crossDevice); moved || !crossDevice) return moved;
-    // Another device: the bytes are in place and flushed before the original goes.
     std::string error;
-    const auto bytes = ReadBytes(from, &error);
-    if (!bytes) return IoResult::Failure(error);
-    if (auto written = WriteBytes(target, *bytes); !written) return written;
-    return RemoveFile(from, true);
+    const auto from = Map(source, &error);
+    if (!from) return IoResult::Failure(error);
+    const auto to = Map(destination, &error);
+    if (!to) return IoResult::Failure(error);
+    if (Attributes(*from) == INVALID_FILE_ATTRIBUTES) return LastError();
+    const bool readOnly = IsReadOnlyFile(*to);
+    if (readOnly && !force) return IoResult::Failure(kReadOnly);
+    // Windows refuses to replace a file that carries the read-only attribute.
+    if (readOnly && !SetReadOnly(*to, false)) return LastError();
+    const fs::path target = WriteTarget(*to);
+    bool crossDevice = false;
+    IoResult moved = ReplaceFlushed(*from, target, &crossDevice);
+    if (!moved && crossDevice) {
+        // Another device: the bytes are in place and flushed before the original goes.
+        const auto bytes = ReadBytes(*from, &error);
+        moved = !bytes ? IoResult::Failure(error) : WriteBytes(target, *bytes);
+        if (moved) moved = RemoveFile(*from, true);
+    }
+    if (!moved && readOnly) SetReadOnly(*to, true);
+    return moved;
 }
 
 IoResult HostFileSystem::MakeFolder(const std::string& path) {
-    const fs::path host = Map(path);
+    std::string error;
+    const auto host = Map(path, &error);
+    if (!host) return IoResult::Failure(error);
+    if (IsFolder(*host)) return IoResult::Success();
     std::error_code ec;
-    if (IsFolder(host)) return IoResult::Success();
-    fs::create_directories(host, ec);
+    fs::create_directories(*host, ec);
     if (ec) return IoResult::Failure(ec.message());
     return IoResult::Success();
 }
 
 IoResult HostFileSystem::RemoveFolder(const std::string& path) {
-    const fs::path host = Map(path);
-    std::error_code ec;
-    if (!IsFolder(host)) return IoResult::Failure(ErrnoText(ENOTDIR));
-    if (!fs::remove(host, ec) || ec) return IoResult::Failure(ec ? ec.message() : ErrnoText(ENOENT));
+    std::string error;
+    const auto host = Map(path, &error);
+    if (!host) return IoResult::Failure(error);
+    if (!IsFolder(*host)) return IoResult::Failure(std::generic_category().message(ENOTDIR));
+    if (!RemoveDirectoryW(host->c_str())) return LastError();
     return IoResult::Success();
 }
 

@@ -11,4 +11,15 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
+
+#include <string>
+
+namespace zephrane {
+
+// The system's own words for an error code (GetLastError), in the user's
+// language and the program's text, without the closing full stop, so that
+// they read like the other reasons of the program's messages.
+std::string SystemErrorText(DWORD code);
+
+}  // namespace zephrane
 #endif

@@ -6,6 +6,7 @@
 #include "platform/HostFileSystem.h"
 #include "platform/TextFile.h"
 #include "platform/Unicode.h"
+#include "platform/WindowsApi.h"
 #include "support/TestFiles.h"
 
 namespace zephrane::testing {
@@ -34,7 +35,11 @@ TEST(TextFile, LinesEndAtCrCrLfOrLfAndAreWrittenWithCrLf) {
     EXPECT_EQ(ReadBytes(dir.Path() / "out.txt"), line + "\r\n" + line + "\r\n");
     std::string error;
     EXPECT_EQ(ReadLines(fs, (dir.Path() / "missing.txt").string(), &error), std::nullopt);
+#ifdef _WIN32
+    EXPECT_EQ(error, SystemErrorText(ERROR_FILE_NOT_FOUND));
+#else
     EXPECT_EQ(error, "No such file or directory");
+#endif
 }
 
 TEST(Cp1252, EveryByteSurvivesTheRoundTripThroughUtf8) {
