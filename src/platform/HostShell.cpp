@@ -6,16 +6,17 @@
 #include <system_error>
 #include <vector>
 
-#include "platform/Cp1252.h"
 #include "platform/ShownPath.h"
+#include "platform/Unicode.h"
 
 #ifdef _WIN32
-#define NOMINMAX
-#include <windows.h>
-// shlobj.h needs the declarations of windows.h.
+#include "platform/WindowsApi.h"
+// The shell's headers need the declarations of windows.h.
+#include <knownfolders.h>
 #include <shlobj.h>
 #ifdef _MSC_VER
 #pragma comment(lib, "shell32.lib")
+#pragma comment(lib, "ole32.lib")
 #endif
 #else
 #include <fcntl.h>
@@ -41,25 +42,17 @@ std::string WithoutTrailingSeparator(std::string folder) {
 
 #ifdef _WIN32
 
-std::wstring ToWide(const std::string& text) {
-    std::wstring wide;
-    for (unsigned char c : text) wide += static_cast<wchar_t>(Cp1252ToCodePoint(c));
-    return wide;
-}
-
-std::string FromWide(const std::wstring& wide) {
-    std::string out;
-    for (wchar_t c : wide) {
-        const int b = CodePointToCp1252(static_cast<char32_t>(c));
-        out += b < 0 ? '?' : static_cast<char>(b);
-    }
-    return out;
+// The program a command line starts: its first word, or its first quoted text.
+std::string ProgramName(const std::string& commandLine) {
+    if (!commandLine.empty() && commandLine[0] == '"')
+        return commandLine.substr(1, commandLine.find('"', 1) - 1);
+    return commandLine.substr(0, commandLine.find_first_of(" \t"));
 }
 
 #else
 
 std::string FromHost(const fs::path& path) {
-    return Utf8ToCp1252(path.string());
+    return PathToText(path);
 }
 
 std::optional<std::string> Variable(const char* name) {
@@ -205,7 +198,7 @@ IoResult SpawnDetached(const fs::path& program, std::vector<std::string> args) {
     std::vector<char*> argv;
     for (auto& arg : args) argv.push_back(arg.data());
     argv.push_back(nullptr);
-    const std::string name = Utf8ToCp1252(args.front());
+    const std::string name = Utf8ToText(args.front());
     const auto failure = [&](int err) {
         return IoResult::Failure("The program \"" + name +
                                  "\" could not be started: " + std::generic_category().message(err));
@@ -262,31 +255,35 @@ std::string HostShell::ExecutableFolder() {
     std::wstring buffer(32768, L'\0');
     const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     buffer.resize(length);
-    return WithoutTrailingSeparator(FromWide(fs::path(buffer).parent_path().native()));
+    return WithoutTrailingSeparator(WideToText(fs::path(buffer).parent_path().native()));
 }
 
 std::optional<std::string> HostShell::DocumentsFolder() const {
-    wchar_t buffer[MAX_PATH];
-    if (SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, buffer) != S_OK)
-        return std::nullopt;
-    return WithoutTrailingSeparator(FromWide(buffer));
+    wchar_t* folder = nullptr;
+    const bool found = SHGetKnownFolderPath(FOLDERID_Documents, KF_FLAG_DEFAULT, nullptr, &folder) == S_OK;
+    const std::wstring documents = found ? folder : L"";
+    CoTaskMemFree(folder);
+    if (!found) return std::nullopt;
+    return WithoutTrailingSeparator(WideToText(documents));
 }
 
 std::optional<std::string> HostShell::GetEnv(const std::string& name) const {
-    const wchar_t* value = _wgetenv(ToWide(name).c_str());
+    const wchar_t* value = _wgetenv(TextToWide(name).c_str());
     if (!value) return std::nullopt;
-    return FromWide(value);
+    return WideToText(value);
 }
 
 IoResult HostShell::StartProgram(const std::string& commandLine) {
-    std::wstring line = ToWide(commandLine);
+    std::wstring line = TextToWide(commandLine);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process)) {
-        return IoResult::Failure("The program could not be started: " +
-                                 std::system_category().message(static_cast<int>(GetLastError())));
+        return IoResult::Failure("The program \"" + ProgramName(commandLine) +
+                                 "\" could not be started: " + SystemErrorText(GetLastError()));
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
@@ -313,16 +310,16 @@ std::string HostShell::ExecutableFolder() {
 
 std::optional<std::string> HostShell::DocumentsFolder() const {
     if (auto wine = WineDocumentsFolder()) return FromHost(*wine);
-    if (auto xdg = Variable("XDG_DOCUMENTS_DIR")) return Utf8ToCp1252(*xdg);
+    if (auto xdg = Variable("XDG_DOCUMENTS_DIR")) return Utf8ToText(*xdg);
     if (auto home = Variable("HOME"); home && IsFolder(fs::path(*home) / "Documents"))
         return FromHost(fs::path(*home) / "Documents");
     return std::nullopt;
 }
 
 std::optional<std::string> HostShell::GetEnv(const std::string& name) const {
-    const char* value = std::getenv(Cp1252ToUtf8(name).c_str());
+    const char* value = std::getenv(TextToUtf8(name).c_str());
     if (!value) return std::nullopt;
-    return Utf8ToCp1252(value);
+    return Utf8ToText(value);
 }
 
 IoResult HostShell::StartProgram(const std::string& commandLine) {
@@ -339,11 +336,10 @@ IoResult HostShell::StartProgram(const std::string& commandLine) {
                                      " is on a drive that does not exist.");
         args = {DesktopOpener(), file.string()};
     } else {
-        for (auto& arg : args) arg = Cp1252ToUtf8(arg);
+        for (auto& arg : args) arg = TextToUtf8(arg);
     }
     const auto program = FindProgram(args[0], searchPath);
-    if (!program)
-        return IoResult::Failure("The program \"" + Utf8ToCp1252(args[0]) + "\" could not be found.");
+    if (!program) return IoResult::Failure("The program \"" + Utf8ToText(args[0]) + "\" could not be found.");
     return SpawnDetached(*program, std::move(args));
 }
 
