@@ -6,11 +6,11 @@
 #include "app/CommandLine.h"
 #include "app/FrmChecklist.h"
 #include "app/FrmMain.h"
-#include "app/ProgramFolder.h"
 #include "app/SingleInstance.h"
 #include "platform/HostFileSystem.h"
 #include "platform/HostShell.h"
 #include "platform/JournaledFileSystem.h"
+#include "platform/ProgramFolder.h"
 #include "platform/ShownPath.h"
 #include "platform/qt/QtDialogs.h"
 

@@ -8,9 +8,9 @@
 #include <QVBoxLayout>
 
 #include "app/Artwork.h"
-#include "app/ProgramFolder.h"
 #include "app/ProgramInfo.h"
 #include "app/Settings.h"
+#include "platform/ProgramFolder.h"
 #include "platform/ShownPath.h"
 #include "platform/qt/QtText.h"
 

@@ -1,45 +1,59 @@
-#include "app/ProgramFolder.h"
+#include "platform/ProgramFolder.h"
 
 #include <cstdlib>
 #include <cwctype>
 #include <fstream>
 #include <vector>
 
-#include "platform/Cp1252.h"
+#include "platform/Unicode.h"
 
 namespace zephrane {
 namespace {
 
-std::filesystem::path UserDataFolder() {
+namespace fs = std::filesystem;
+
+// The variable as a host path; empty when it is not set. Windows: the wide
+// variant, so that a folder of any name comes through whole.
+fs::path Variable(const char* name) {
 #ifdef _WIN32
-    if (const char* appData = std::getenv("APPDATA")) return std::filesystem::path(appData) / "Zephrane";
+    const wchar_t* value = _wgetenv(fs::path(name).c_str());
 #else
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
-        return std::filesystem::path(xdg) / "Zephrane";
-    if (const char* home = std::getenv("HOME"))
-        return std::filesystem::path(home) / ".local" / "share" / "Zephrane";
+    const char* value = std::getenv(name);
 #endif
-    return {};
+    return value && *value ? fs::path(value) : fs::path();
 }
 
-std::filesystem::path UserStateFolder() {
+fs::path UserDataFolder() {
 #ifdef _WIN32
-    if (const char* local = std::getenv("LOCALAPPDATA")) return std::filesystem::path(local) / "Zephrane";
+    const fs::path appData = Variable("APPDATA");
+    return appData.empty() ? appData : appData / "Zephrane";
 #else
-    if (const char* xdg = std::getenv("XDG_STATE_HOME"); xdg && *xdg)
-        return std::filesystem::path(xdg) / "zephrane";
-    if (const char* home = std::getenv("HOME"))
-        return std::filesystem::path(home) / ".local" / "state" / "zephrane";
-#endif
+    if (const fs::path xdg = Variable("XDG_DATA_HOME"); !xdg.empty()) return xdg / "Zephrane";
+    if (const fs::path home = Variable("HOME"); !home.empty()) return home / ".local" / "share" / "Zephrane";
     return {};
+#endif
 }
 
-std::vector<std::filesystem::path> SystemPrefixes() {
+fs::path UserStateFolder() {
 #ifdef _WIN32
-    std::vector<std::filesystem::path> prefixes;
+    const fs::path local = Variable("LOCALAPPDATA");
+    return local.empty() ? local : local / "Zephrane";
+#else
+    if (const fs::path xdg = Variable("XDG_STATE_HOME"); !xdg.empty()) return xdg / "zephrane";
+    if (const fs::path home = Variable("HOME"); !home.empty()) return home / ".local" / "state" / "zephrane";
+    return {};
+#endif
+}
+
+std::vector<fs::path> SystemPrefixes() {
+#ifdef _WIN32
+    std::vector<fs::path> prefixes;
     for (const char* name : {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432", "SystemRoot"}) {
-        if (const char* value = std::getenv(name); value && *value) prefixes.emplace_back(value);
+        if (fs::path value = Variable(name); !value.empty()) prefixes.push_back(std::move(value));
     }
+    // Where a program is installed for one user, as the installer does.
+    if (const fs::path local = Variable("LOCALAPPDATA"); !local.empty())
+        prefixes.push_back(local / "Programs");
     return prefixes;
 #else
     return {"/usr", "/opt", "/bin", "/sbin", "/snap", "/app"};
@@ -47,7 +61,7 @@ std::vector<std::filesystem::path> SystemPrefixes() {
 }
 
 // Windows compares names without regard to case.
-bool SameComponent(const std::filesystem::path& a, const std::filesystem::path& b) {
+bool SameComponent(const fs::path& a, const fs::path& b) {
 #ifdef _WIN32
     const auto lower = [](std::wstring s) {
         for (auto& c : s) c = static_cast<wchar_t>(std::towlower(c));
@@ -64,23 +78,23 @@ bool SameComponent(const std::filesystem::path& a, const std::filesystem::path& 
 std::string ChooseJournalFolder() {
     const auto state = UserStateFolder();
     if (state.empty()) return "";
-    return Utf8ToCp1252((state / "journal").string());
+    return PathToText(state / "journal");
 }
 
-bool IsWritableFolder(const std::filesystem::path& folder) {
+bool IsWritableFolder(const fs::path& folder) {
     const auto probe = folder / ".zephrane-write-test";
     {
         std::ofstream out(probe, std::ios::binary);
         if (!out) return false;
     }
     std::error_code ec;
-    std::filesystem::remove(probe, ec);
+    fs::remove(probe, ec);
     return true;
 }
 
-bool IsUnderSystemPrefix(const std::filesystem::path& folder) {
+bool IsUnderSystemPrefix(const fs::path& folder) {
     const auto normal = folder.lexically_normal();
-    const auto within = [&normal](const std::filesystem::path& prefix) {
+    const auto within = [&normal](const fs::path& prefix) {
         auto f = normal.begin();
         for (auto p = prefix.begin(); p != prefix.end(); ++p, ++f) {
             if (p->empty()) continue;  // a trailing separator
@@ -95,13 +109,13 @@ bool IsUnderSystemPrefix(const std::filesystem::path& folder) {
 }
 
 std::string ChooseProgramFolder(const std::string& executableFolder) {
-    const std::filesystem::path folder(Cp1252ToUtf8(executableFolder));
+    const fs::path folder = TextToPath(executableFolder);
     if (!IsUnderSystemPrefix(folder) && IsWritableFolder(folder)) return executableFolder;
     const auto data = UserDataFolder();
     std::error_code ec;
-    std::filesystem::create_directories(data, ec);
-    if (data.empty() || !std::filesystem::is_directory(data, ec)) return executableFolder;
-    return Utf8ToCp1252(data.string());
+    fs::create_directories(data, ec);
+    if (data.empty() || !fs::is_directory(data, ec)) return executableFolder;
+    return PathToText(data);
 }
 
 }  // namespace zephrane

@@ -20,8 +20,8 @@
 #include "app/FrmAbout.h"
 #include "app/FrmMain.h"
 #include "app/FrmSplash.h"
-#include "app/ProgramFolder.h"
 #include "platform/HostFileSystem.h"
+#include "platform/ProgramFolder.h"
 #include "platform/RecordingDialogs.h"
 #include "platform/RecordingShell.h"
 #include "platform/ShownPath.h"
@@ -143,29 +143,6 @@ TEST(Desktop, AMessageBoxIsWideEnoughForItsTitle) {
     QFont bold = QApplication::font();
     bold.setBold(true);
     EXPECT_GT(width, QFontMetrics(bold).horizontalAdvance("Orv U-Boat Availability") + 64);
-}
-
-// An installed copy never writes beside itself, even for a user (root) who
-// could; a portable copy in a writable folder of its own keeps its files.
-TEST(Desktop, AnInstalledCopyKeepsItsFilesInTheUsersDataFolder) {
-    TempDir data;
-    TempDir portable;
-    const QByteArray before = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data.Path().string()));
-    const std::string userFolder = (data.Path() / "Zephrane").string();
-    const std::pair<std::string, std::string> cases[] = {
-        {"/usr/bin", userFolder},
-        {"/usr/local/bin", userFolder},
-        {"/opt/zephrane", userFolder},
-        {portable.Path().string(), portable.Path().string()},
-        {(portable.Path() / "missing").string(), userFolder},
-    };
-    for (const auto& [executableFolder, expected] : cases) {
-        EXPECT_EQ(ChooseProgramFolder(executableFolder), expected) << executableFolder;
-    }
-    EXPECT_FALSE(IsUnderSystemPrefix("/usrdata/zephrane"));
-    EXPECT_FALSE(IsUnderSystemPrefix("/home/kim/opt"));
-    qputenv("XDG_DATA_HOME", before);
 }
 
 // F1's window names the files with the system's separator and brings the
