@@ -6,12 +6,12 @@
 
 #include "Driver.h"
 #include "app/FrmMain.h"
-#include "platform/Cp1252.h"
 #include "platform/HostFileSystem.h"
 #include "platform/HostShell.h"
 #include "platform/JournaledFileSystem.h"
 #include "platform/RecordingDialogs.h"
 #include "platform/RecordingShell.h"
+#include "platform/Unicode.h"
 #include "platform/qt/EventYield.h"
 
 namespace {
@@ -36,16 +36,16 @@ bool ParseOptions(int argc, char** argv, Options& options) {
         const std::string value = argv[++i];
         const auto equals = value.find('=');
         if (option == "--program-dir") {
-            options.programDir = zephrane::Utf8ToCp1252(value);
+            options.programDir = zephrane::Utf8ToText(value);
         } else if (option == "--documents") {
-            options.documents = zephrane::Utf8ToCp1252(value);
+            options.documents = zephrane::Utf8ToText(value);
         } else if (option == "--journal") {
-            options.journal = zephrane::Utf8ToCp1252(value);
+            options.journal = zephrane::Utf8ToText(value);
         } else if (option == "--drive" && equals != std::string::npos) {
             options.drives.push_back({value.substr(0, equals), value.substr(equals + 1)});
         } else if (option == "--env" && equals != std::string::npos) {
-            options.environment[zephrane::Utf8ToCp1252(value.substr(0, equals))] =
-                zephrane::Utf8ToCp1252(value.substr(equals + 1));
+            options.environment[zephrane::Utf8ToText(value.substr(0, equals))] =
+                zephrane::Utf8ToText(value.substr(equals + 1));
         } else {
             return false;
         }
@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
     // With a PATH of its own the program really tries the viewer found on it.
     zephrane::HostShell viewer(options.programDir, host);
     if (const auto path = options.environment.find("PATH"); path != options.environment.end()) {
-        viewer.SetSearchPath(zephrane::Cp1252ToUtf8(path->second));
+        viewer.SetSearchPath(zephrane::TextToUtf8(path->second));
         shell.starter = [&viewer](const std::string& commandLine) {
             return viewer.StartProgram(commandLine);
         };
