@@ -3,6 +3,9 @@
 // their handles.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+
 #include "platform/HostFileSystem.h"
 #include "platform/HostShell.h"
 #include "platform/Journal.h"
