@@ -58,14 +58,16 @@ TEST(WindowsHost, RefusesReadOnlyAndBusyFilesAndReplacesInOneStep) {
     ASSERT_TRUE(hfs.Move("C:\\new.cfg", "C:\\live.cfg", true));
     EXPECT_EQ(ReadBytes(live), "new");
 
-    // A file another program holds open without sharing it stays whole, and
-    // nothing is left beside it.
+    // A file another program holds open without sharing it stays whole, read-only
+    // when it was, and nothing is left beside it.
     HANDLE held = CreateFileW(live.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     std::string error;
     EXPECT_FALSE(hfs.ReadFile("C:\\live.cfg", &error));
-    for (const auto& result : {hfs.WriteFile("C:\\live.cfg", "x"), hfs.Remove("C:\\live.cfg", true)})
-        EXPECT_EQ(result.error, error);
+    EXPECT_EQ(hfs.WriteFile("C:\\live.cfg", "x").error, error);
+    ASSERT_TRUE(SetFileAttributesW(live.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(hfs.Remove("C:\\live.cfg", true).error, error);
+    EXPECT_TRUE(hfs.IsReadOnly("C:\\live.cfg"));
     CloseHandle(held);
     EXPECT_EQ(error, SystemErrorText(ERROR_SHARING_VIOLATION));
     EXPECT_EQ(ReadTree(dir.Path()), (Tree{{"live.cfg", "new"}}));
