@@ -146,13 +146,13 @@ bool RewriteFlotillaForOrder(Platform& platform, const OrderState& state, const 
 
     if (order.j < 0 || order.j >= static_cast<int>(state.FlotillaTable.size()))
         return fail("Subscript out of range");
-    std::string error;
-    const auto lines = ReadLines(platform.fs, backup, &error);
+    std::string error, bom;
+    const auto lines = ReadLines(platform.fs, backup, &error, &bom);
     if (!lines) return fail(error.empty() ? "File not found" : error);
     std::vector<std::string> out;
     if (!BuildOrderFlotillaLines(*lines, order, state.FlotillaTable[order.j], state.BaseTable, out, error))
         return fail(error);
-    if (auto r = platform.fs.WriteFile(live, JoinLines(out)); !r) return fail(r.error);
+    if (auto r = WriteLines(platform.fs, live, out, bom); !r) return fail(r.error);
     return true;
 }
 

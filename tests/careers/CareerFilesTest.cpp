@@ -16,7 +16,7 @@ using Op = FaultyFileSystem::Op;
 TEST(CareerRewrite, TheCurrentSectionIsFoundByItsCountAndRewritten) {
     // clang-format off
     const std::pair<std::string, std::optional<std::string>> counts[] = {
-        {"7", "007"}, {"12", "012"}, {"1234", "1234"}, {"007", "007"}, {"0", "000"}, {" 5", "005"}, {"-3", "-003"},
+        {"7", "007"}, {"12", "012"}, {"1234", "1234"}, {"007", "007"}, {"0", "000"}, {" 5", "005"}, {"-3", std::nullopt}, {"-0", "000"},
         {"abc", std::nullopt}, {"", std::nullopt}, {"7a", std::nullopt}};
     // clang-format on
     for (const auto& [count, formatted] : counts) EXPECT_EQ(FormatCount(count), formatted) << count;

@@ -37,6 +37,7 @@ TEST(UBoatTypes, AMalformedBasicCfgIsNamedAndStopsTheReading) {
         {{"[SUBMARINE1", "NbVersion=1"}, "The section header \"[SUBMARINE1\" has no closing \"]\"."},
         {{"[SUBMARINE1]", "NbVersion=two"}, in + "\"NbVersion=two\" does not hold a whole number."},
         {{"[SUBMARINE1]", "NbVersion=99999999999"}, in + "\"NbVersion=99999999999\" does not hold a whole number."},
+        {{"[SUBMARINE1]", "NbVersion=-1"}, in + "\"NbVersion=-1\" does not hold a count."},
         {{"[SUBMARINE1]", "NbVersion=1", "Version=1", "Name=IIA", "Month=June", "Year=1939"},
          in + "\"Month=June\" does not hold a whole number."},
         {{"[SUBMARINE1]", "NbVersion=1", "Version=1", "Name=IIA", "Month=1", "Year=1939a"},

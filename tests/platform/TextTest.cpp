@@ -15,25 +15,36 @@ TEST(TextFile, LinesEndAtCrCrLfOrLfAndAreWrittenWithCrLf) {
     const std::pair<std::string, Lines> files[] = {
         {"", {}}, {"a", {"a"}}, {"a\r\nb\r\n", {"a", "b"}}, {"a\r\nb", {"a", "b"}}, {"a\rb\r", {"a", "b"}},
         {"a\nb\n", {"a", "b"}}, {"a\r\n\r\nb\r\n", {"a", "", "b"}}, {"\r\n", {""}}, {"\r\r\n", {"", ""}},
-        {"a\r\r\nb", {"a", "", "b"}}, {"a\n\rb", {"a", "", "b"}}, {"\n\n", {"", ""}}, {" \r\n\t", {" ", "\t"}}};
+        {"a\r\r\nb", {"a", "", "b"}}, {"a\n\rb", {"a", "", "b"}}, {"\n\n", {"", ""}}, {" \r\n\t", {" ", "\t"}},
+        // A byte-order mark opens the file, not its first line.
+        {"\xEF\xBB\xBF[A]\r\n", {"[A]"}}, {"\xEF\xBB[A]", {"\xEF\xBB[A]"}}, {"a\xEF\xBB\xBF", {"a\xEF\xBB\xBF"}}};
     // clang-format on
     for (const auto& [bytes, lines] : files)
         EXPECT_EQ(SplitLines(bytes), lines) << ::testing::PrintToString(bytes);
 
     TempDir dir;
     std::string line;
-    for (int b = 0; b < 256; ++b) {
+    for (int b = 1; b < 256; ++b) {
         if (b != '\r' && b != '\n') line += static_cast<char>(b);
     }
-    dir.Write("in.txt", line + "\n" + line);
+    const std::string bom = "\xEF\xBB\xBF";
+    dir.Write("in.txt", bom + line + "\n" + line);
     HostFileSystem fs({});
-    const auto lines = ReadLines(fs, (dir.Path() / "in.txt").string());
+    std::string readBom;
+    const auto lines = ReadLines(fs, (dir.Path() / "in.txt").string(), nullptr, &readBom);
     ASSERT_EQ(lines, (Lines{line, line}));
-    ASSERT_TRUE(WriteLines(fs, (dir.Path() / "out.txt").string(), *lines));
-    EXPECT_EQ(ReadBytes(dir.Path() / "out.txt"), line + "\r\n" + line + "\r\n");
-    std::string error;
-    EXPECT_EQ(ReadLines(fs, (dir.Path() / "missing.txt").string(), &error), std::nullopt);
-    EXPECT_EQ(error, "No such file or directory");
+    ASSERT_TRUE(WriteLines(fs, (dir.Path() / "out.txt").string(), *lines, readBom));
+    EXPECT_EQ(ReadBytes(dir.Path() / "out.txt"), bom + line + "\r\n" + line + "\r\n");
+    // UTF-16 text or a binary, taken apart at CR and LF, would come back mangled.
+    dir.Write("utf16.txt", std::string("\xFF\xFE[\0A\0]\0\r\0\n\0", 12));
+    for (const auto& [file, why] : {std::pair{"missing.txt", "No such file or directory"},
+                                    {"utf16.txt",
+                                     "It holds NUL bytes, so it is not plain text (text saved as "
+                                     "UTF-16 is not)."}}) {
+        std::string error;
+        EXPECT_EQ(ReadLines(fs, (dir.Path() / file).string(), &error), std::nullopt);
+        EXPECT_EQ(error, why);
+    }
 }
 
 TEST(Cp1252, EveryByteSurvivesTheRoundTripThroughUtf8) {
