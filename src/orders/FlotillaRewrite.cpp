@@ -127,9 +127,11 @@ void RecoverFlotillaConfiguration(Platform& platform, const std::string& sGamePa
     platform.dialogs.MsgBox("Error: " + description, kStyleCritical, kTitle);
     const std::string backup = FlotillaBackupPath(platform.shell);
     const std::string live = LiveFlotillaPath(sGamePath);
-    const RestoreOutcome restore = RestoreFlotillaFromBackup(platform.fs, backup, live);
+    RestoreOutcome restore = RestoreFlotillaFromBackup(platform.fs, backup, live);
     if (!restore.error.empty()) {
-        platform.dialogs.MsgBox(RestoreProblemMessage(backup, live, restore.error), kStyleCritical, kTitle);
+        // The failed rewrite may have left the live file changed already.
+        restore.bothKept = false;
+        platform.dialogs.MsgBox(RestoreProblemMessage(backup, live, restore), kStyleCritical, kTitle);
         return;
     }
     platform.dialogs.MsgBox("Your Flotilla Configuration File has been RESET to its Original Status.",

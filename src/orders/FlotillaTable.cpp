@@ -171,6 +171,13 @@ bool LoadFlotillaTable(Platform& platform, OrderState& state) {
         return false;
     }
 
+    // A backup that is a link would follow the file it names: refused before
+    // it is read or written.
+    if (const std::string why = BackupLinkProblem(platform.fs, backup, live); !why.empty()) {
+        ShowProblem(platform, backup, why);
+        return false;
+    }
+
     // A marked live file never replaces an existing backup; an unmarked one
     // always refreshes it. The content that is to be the backup is read and
     // checked before the copy, so that a malformed live file cannot overwrite

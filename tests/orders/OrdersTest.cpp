@@ -234,7 +234,7 @@ TEST(Orders, TheResetPutsTheBackupBackOnlyForAMarkedFile) {
          "16" + title + "Could not read the file\r\n" + kLivePath + "\r\nI/O error"},
         {"unmovable", marked, true, [](auto&, auto& p) { p.fs.Refuse(Op::Move); },
          "16" + title + "Could not restore the file\r\n" + kLivePath + "\r\nfrom its backup\r\n{program}/Flotilla.cfg.orv"
-         "\r\nThe backup could not be moved in its place: Permission denied\r\nCopy the backup there by hand if it is still in place."},
+         "\r\nThe backup could not be moved in its place: Permission denied\r\nBoth files have been left as they were."},
         {"reset", marked, true, {}, "64" + title + "Your Flotilla.cfg file has been reset."}};
     // clang-format on
     for (const auto& [what, live, withBackup, fault, message] : cases) {
