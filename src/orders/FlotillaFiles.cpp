@@ -1,6 +1,7 @@
 #include "orders/FlotillaFiles.h"
 
 #include "platform/ShownPath.h"
+#include "platform/TextFile.h"
 
 namespace zephrane {
 
@@ -32,6 +33,15 @@ RestoreOutcome RestoreFlotillaFromBackup(FileSystem& fs, const std::string& back
     // Renamed over a link, the backup would take the live file's content
     // with it: nothing would be left to restore.
     if (outcome.error = BackupLinkProblem(fs, backup, live); !outcome.error.empty()) return outcome;
+    // An emptied backup, or one that is not text, would put nothing the game
+    // can use in place of its configuration.
+    std::string error;
+    const auto lines = ReadLines(fs, backup, &error);
+    if (!lines || lines->empty()) {
+        outcome.error =
+            "The backup is damaged. " + (lines ? "It is empty." : "It could not be read: " + error);
+        return outcome;
+    }
     const auto before = fs.ReadFile(live);
     // Renamed over the live file in one step: there is no moment without it.
     if (auto r = fs.Move(backup, live, true); !r) {

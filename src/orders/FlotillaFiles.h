@@ -28,7 +28,7 @@ struct RestoreOutcome {
 
 // Puts the backup in place of the live file: the backup is renamed over it
 // (also when it is read-only), so the backup is used up. Without a backup
-// nothing happens; a backup that is a link is refused.
+// nothing happens; a backup that is a link, empty or not text is refused.
 RestoreOutcome RestoreFlotillaFromBackup(FileSystem& fs, const std::string& backup, const std::string& live);
 
 // The message for a restore that was refused or failed.

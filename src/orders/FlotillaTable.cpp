@@ -140,11 +140,24 @@ bool ReadFlotillaTables(const std::vector<std::string>& lines, const OrderState&
     tables.bases.assign(1, BaseRec{});
     LineReader reader(lines);
     std::string line;
+    bool any = false;
     while (reader.Next(line)) {
         if (!BeginsWithKey(line, "FLOTILLA")) continue;
         if (!ReadFlotilla(reader, line, state, tables, why)) return false;
+        any = true;
     }
-    return true;
+    // No order can name a destination in it (an emptied file, say).
+    if (!any) why = "It holds no flotilla line.";
+    return any;
+}
+
+std::string FlotillaLayoutProblem(const std::vector<std::string>& lines) {
+    if (SearchMarker(lines) == MarkerSearch::NoSection)
+        return "It ends before the [FLOTILLA] section header.";
+    FlotillaTables tables;
+    std::string why;
+    ReadFlotillaTables(lines, OrderState{}, tables, why);
+    return why;
 }
 
 bool LoadFlotillaTable(Platform& platform, OrderState& state) {
