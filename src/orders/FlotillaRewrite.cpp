@@ -123,14 +123,13 @@ bool BuildOrderFlotillaLines(const std::vector<std::string>& backup, const Floti
 }
 
 void RecoverFlotillaConfiguration(Platform& platform, const std::string& sGamePath,
-                                  const std::string& description) {
+                                  const std::string& description, bool liveKept) {
     platform.dialogs.MsgBox("Error: " + description, kStyleCritical, kTitle);
     const std::string backup = FlotillaBackupPath(platform.shell);
     const std::string live = LiveFlotillaPath(sGamePath);
     RestoreOutcome restore = RestoreFlotillaFromBackup(platform.fs, backup, live);
     if (!restore.error.empty()) {
-        // The failed rewrite may have left the live file changed already.
-        restore.bothKept = false;
+        restore.bothKept = restore.bothKept && liveKept;
         platform.dialogs.MsgBox(RestoreProblemMessage(backup, live, restore), kStyleCritical, kTitle);
         return;
     }
@@ -141,8 +140,11 @@ void RecoverFlotillaConfiguration(Platform& platform, const std::string& sGamePa
 bool RewriteFlotillaForOrder(Platform& platform, const OrderState& state, const FlotillaOrder& order) {
     const std::string backup = FlotillaBackupPath(platform.shell);
     const std::string live = LiveFlotillaPath(state.sGamePath);
+    // Whether a failed rewrite left the live file as it was.
+    const auto liveBefore = platform.fs.ReadFile(live);
     const auto fail = [&](const std::string& description) {
-        RecoverFlotillaConfiguration(platform, state.sGamePath, description);
+        RecoverFlotillaConfiguration(platform, state.sGamePath, description,
+                                     platform.fs.ReadFile(live) == liveBefore);
         return false;
     };
 
