@@ -7,7 +7,6 @@
 #include <functional>
 
 #include "orders/Checklist.h"
-#include "orders/FlotillaRewrite.h"
 #include "orders/InitiateUpdate.h"
 #include "orders/LoadFlotillaTable.h"
 #include "orders/OrderValidation.h"
@@ -131,24 +130,6 @@ TEST(Orders, AFailedRewriteRestoresTheBackup) {
             return t;
         });
     }
-}
-
-TEST(Orders, ADestinationOutsideTheTableIsRecoveredLikeAnyRewriteError) {
-    Installation install("orders/install");
-    TestPlatform p(install);
-    Files("marked", install.Original().at(kLive))(install, p);
-    OrderState state = State();
-    state.FlotillaTable.resize(6);
-    FlotillaOrder order;
-    for (int j : {-1, 6}) {
-        order.j = j;
-        EXPECT_FALSE(RewriteFlotillaForOrder(p.platform, state, order));
-    }
-    const Lines recovered = {
-        "16|Update Flottille|Error: Subscript out of range",
-        "64|Update Flottille|Your Flotilla Configuration File has been RESET to its Original Status."};
-    EXPECT_EQ(p.Messages(), (Lines{recovered[0], recovered[1], recovered[0], recovered[1]}));
-    ExpectTree(install.Files(), install.Original());
 }
 
 // Without Notepad the checklist is shown in the program's own window.
