@@ -40,7 +40,8 @@ std::vector<std::string_view> SplitLineViews(std::string_view bytes) {
         lines.emplace_back(at, static_cast<std::size_t>(stop - at));
         if (stop == end) break;
         at = stop + 1;
-        if (stop == cr && at == lf) ++at;
+        // No LF found leaves `lf` at `end`: a CR that ends the file has none after it.
+        if (stop == cr && at != end && at == lf) ++at;
         if (cr < at) cr = Find(at, end, '\r');
         if (lf < at) lf = Find(at, end, '\n');
     }

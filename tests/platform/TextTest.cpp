@@ -16,6 +16,8 @@ TEST(TextFile, LinesEndAtCrCrLfOrLfAndAreWrittenWithCrLf) {
         {"", {}}, {"a", {"a"}}, {"a\r\nb\r\n", {"a", "b"}}, {"a\r\nb", {"a", "b"}}, {"a\rb\r", {"a", "b"}},
         {"a\nb\n", {"a", "b"}}, {"a\r\n\r\nb\r\n", {"a", "", "b"}}, {"\r\n", {""}}, {"\r\r\n", {"", ""}},
         {"a\r\r\nb", {"a", "", "b"}}, {"a\n\rb", {"a", "", "b"}}, {"\n\n", {"", ""}}, {" \r\n\t", {" ", "\t"}},
+        // Longer than a string keeps in itself, so that reading past the end is seen.
+        {"a line longer than a short string\r", {"a line longer than a short string"}},
         // A byte-order mark opens the file, not its first line.
         {"\xEF\xBB\xBF[A]\r\n", {"[A]"}}, {"\xEF\xBB[A]", {"\xEF\xBB[A]"}}, {"a\xEF\xBB\xBF", {"a\xEF\xBB\xBF"}}};
     // clang-format on
