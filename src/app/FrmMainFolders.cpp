@@ -111,7 +111,8 @@ void FrmMain::FillUBoatTypes(const std::string& basicCfgPath) {
 
     std::string error;
     const auto bytes = platform_.fs.ReadFile(basicCfgPath, &error);
-    if (!bytes) {
+    if (bytes) error = NotTextProblem(*bytes);
+    if (!bytes || !error.empty()) {
         platform_.dialogs.MsgBox(
             "The U-boat types could not be read from\r\n" + ShownPath(basicCfgPath) + "\r\n" + error,
             kStyleCritical, kProgramTitle);

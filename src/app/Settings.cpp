@@ -42,7 +42,9 @@ IoResult WriteSettings(FileSystem& fs, const std::string& path, int flag,
                        const std::vector<std::string>& folders) {
     std::vector<std::string> lines{PrintNumber(flag)};
     lines.insert(lines.end(), folders.begin(), folders.end());
-    return WriteLines(fs, path, lines);
+    // A byte-order mark an editor put in front stays.
+    const auto old = fs.ReadFile(path);
+    return WriteLines(fs, path, lines, old ? ByteOrderMark(*old) : "");
 }
 
 }  // namespace zephrane

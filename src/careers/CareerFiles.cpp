@@ -50,6 +50,7 @@ std::optional<std::string> ReadCareerFile(const FileSystem& fs, const std::strin
     }
     std::string readError;
     auto bytes = fs.ReadFile(path, &readError);
+    if (bytes && !(readError = NotTextProblem(*bytes)).empty()) bytes.reset();
     if (!bytes) error = "The file could not be read: " + readError;
     return bytes;
 }

@@ -17,7 +17,9 @@ bool FindCurrentHeader(const std::vector<std::string>& in, const std::string& co
     for (const auto& line : in) {
         if (!BeginsWithKey(line, countKey)) continue;
         const auto count = FormatCount(GetCfgValue(line));
-        if (!count) return Fail(error, "The line \"" + line + "\" does not hold a whole number.");
+        if (!count)
+            return Fail(error, "The line " + QuoteLine(line) + " does not hold a " +
+                                   (IsWholeNumber(GetCfgValue(line)) ? "count." : "whole number."));
         header = "[" + sectionName + " " + *count + "]";
         return true;
     }
@@ -40,7 +42,7 @@ bool CopyUpToKey(LineReader& reader, const std::string& key, std::vector<std::st
 }
 
 std::string MissingKey(const std::string& header, const std::string& key) {
-    return "No line that begins with " + key + " follows the section header " + header + ".";
+    return "No line that begins with " + key + " follows the section header " + Excerpt(header) + ".";
 }
 
 struct Replacement {
@@ -116,7 +118,7 @@ bool RewriteSection(const std::vector<std::string>& in, const std::string& heade
         seen = true;
         if (!edit(reader)) return false;
     }
-    if (!seen) return Fail(error, "The file has no section " + header + ".");
+    if (!seen) return Fail(error, "The file has no section " + Excerpt(header) + ".");
     return true;
 }
 
@@ -125,15 +127,13 @@ bool RewriteSection(const std::vector<std::string>& in, const std::string& heade
 std::optional<std::string> FormatCount(const std::string& count) {
     if (!IsWholeNumber(count)) return std::nullopt;
     std::string digits = TrimBlanks(count);
-    std::string sign;
-    if (digits[0] == '+' || digits[0] == '-') {
-        if (digits[0] == '-') sign = "-";
-        digits.erase(0, 1);
-    }
+    const bool negative = digits[0] == '-';
+    if (digits[0] == '+' || negative) digits.erase(0, 1);
     digits.erase(0, digits.find_first_not_of('0'));
-    if (digits.empty()) sign.clear();
+    // A count below zero counts nothing: the file is damaged.
+    if (negative && !digits.empty()) return std::nullopt;
     if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
-    return sign + digits;
+    return digits;
 }
 
 bool RewritePatrolLines(const std::vector<std::string>& in, const PatrolChange& change,

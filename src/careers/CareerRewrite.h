@@ -38,7 +38,7 @@ struct Loadout {
 };
 
 // A count written with at least three digits: "7" gives "007", "1234" stays;
-// nullopt when the text is not a whole number.
+// nullopt when the text is not a whole number or is below zero.
 std::optional<std::string> FormatCount(const std::string& count);
 
 // The lines of Patrols_0.cfg with the current patrol's start and end location,

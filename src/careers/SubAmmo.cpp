@@ -162,7 +162,8 @@ bool SubAmmo(const FileSystem& fs, const std::string& basicCfgPath, std::string*
     if (!fs.FileExists(basicCfgPath)) return Failure(error, "The file does not exist.");
     std::string readError;
     const auto bytes = fs.ReadFile(basicCfgPath, &readError);
-    if (!bytes) return Failure(error, "The file could not be read: " + readError);
+    if (bytes) readError = NotTextProblem(*bytes);
+    if (!bytes || !readError.empty()) return Failure(error, "The file could not be read: " + readError);
 
     std::array<std::string, kValueCount> presets;
     for (std::size_t i = 0; i < kValueCount; ++i) presets[i] = *values[i];

@@ -61,6 +61,15 @@ int ToWholeNumber(const std::string& text, int fallback) {
     return static_cast<int>(value);
 }
 
+std::string Excerpt(std::string_view text) {
+    constexpr std::size_t kShown = 200;
+    return text.size() <= kShown ? std::string(text) : std::string(text.substr(0, kShown)) + "\x85";
+}
+
+std::string QuoteLine(std::string_view text) {
+    return "\"" + Excerpt(text) + "\"";
+}
+
 std::string MarkerLine() {
     return std::string(";   ") + kMarkerText;
 }

@@ -36,6 +36,12 @@ bool IsWholeNumber(const std::string& text);
 // The number, or `fallback` when `text` is not a whole number in 16-bit range.
 int ToWholeNumber(const std::string& text, int fallback = 0);
 
+// A line or value of a file as a message shows it: at most 200 characters,
+// then "â¦" (the Windows-1252 byte 0x85), so that a damaged file's
+// megabyte line cannot fill the screen. QuoteLine adds double quotes.
+std::string Excerpt(std::string_view text);
+std::string QuoteLine(std::string_view text);
+
 // The marker that opens every flotilla configuration written for an order.
 inline constexpr const char* kMarkerText = "Touched by Zephrane";
 std::string MarkerLine();

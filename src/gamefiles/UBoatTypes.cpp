@@ -70,25 +70,26 @@ private:
 
     bool FindKey(std::string_view header, const std::string& key, std::string_view& line) {
         if (reader_.NextWithKey(key, line)) return true;
-        return Fail("The file ends in the section " + std::string(header) + " before its " + key + " line.");
+        return Fail("The file ends in the section " + Excerpt(header) + " before its " + key + " line.");
     }
 
-    bool FindNumber(std::string_view header, const std::string& key, int& value) {
+    bool FindNumber(std::string_view header, const std::string& key, int& value, int low = INT_MIN) {
         std::string_view line;
         if (!FindKey(header, key, line)) return false;
-        if (ReadWholeNumber(GetCfgValue(line), value)) return true;
-        return Fail("In the section " + std::string(header) + " the line \"" + std::string(line) +
-                    "\" does not hold a whole number.");
+        const bool number = ReadWholeNumber(GetCfgValue(line), value);
+        if (number && value >= low) return true;
+        return Fail("In the section " + Excerpt(header) + " the line " + QuoteLine(line) + " does not hold " +
+                    (number ? "a count." : "a whole number."));
     }
 
     bool ReadSection(std::string_view header) {
         const auto close = header.find(']', 10);
         if (close == std::string_view::npos)
-            return Fail("The section header \"" + std::string(header) + "\" has no closing \"]\".");
+            return Fail("The section header " + QuoteLine(header) + " has no closing \"]\".");
         const std::string subType(header.substr(10, close - 10));
 
         int versions = 0;
-        if (!FindNumber(header, "NBVERSION=", versions)) return false;
+        if (!FindNumber(header, "NBVERSION=", versions, 0)) return false;
         // The end of the file ends a count that is too large.
         for (int v = 1; v <= versions; ++v) {
             if (!ReadVersion(header, subType)) return false;

@@ -39,7 +39,7 @@ void ResetFlotillaConfiguration(Platform& platform, const std::string& sGamePath
     }
     const RestoreOutcome restore = RestoreFlotillaFromBackup(platform.fs, backup, live);
     if (!restore.error.empty()) {
-        platform.dialogs.MsgBox(RestoreProblemMessage(backup, live, restore.error), kStyleCritical, kTitle);
+        platform.dialogs.MsgBox(RestoreProblemMessage(backup, live, restore), kStyleCritical, kTitle);
         return;
     }
     platform.dialogs.MsgBox("Your Flotilla.cfg file has been reset.", kStyleInformation, kTitle);

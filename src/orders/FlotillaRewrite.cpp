@@ -123,13 +123,14 @@ bool BuildOrderFlotillaLines(const std::vector<std::string>& backup, const Floti
 }
 
 void RecoverFlotillaConfiguration(Platform& platform, const std::string& sGamePath,
-                                  const std::string& description) {
+                                  const std::string& description, bool liveKept) {
     platform.dialogs.MsgBox("Error: " + description, kStyleCritical, kTitle);
     const std::string backup = FlotillaBackupPath(platform.shell);
     const std::string live = LiveFlotillaPath(sGamePath);
-    const RestoreOutcome restore = RestoreFlotillaFromBackup(platform.fs, backup, live);
+    RestoreOutcome restore = RestoreFlotillaFromBackup(platform.fs, backup, live);
     if (!restore.error.empty()) {
-        platform.dialogs.MsgBox(RestoreProblemMessage(backup, live, restore.error), kStyleCritical, kTitle);
+        restore.bothKept = restore.bothKept && liveKept;
+        platform.dialogs.MsgBox(RestoreProblemMessage(backup, live, restore), kStyleCritical, kTitle);
         return;
     }
     platform.dialogs.MsgBox("Your Flotilla Configuration File has been RESET to its Original Status.",
@@ -139,20 +140,23 @@ void RecoverFlotillaConfiguration(Platform& platform, const std::string& sGamePa
 bool RewriteFlotillaForOrder(Platform& platform, const OrderState& state, const FlotillaOrder& order) {
     const std::string backup = FlotillaBackupPath(platform.shell);
     const std::string live = LiveFlotillaPath(state.sGamePath);
+    // Whether a failed rewrite left the live file as it was.
+    const auto liveBefore = platform.fs.ReadFile(live);
     const auto fail = [&](const std::string& description) {
-        RecoverFlotillaConfiguration(platform, state.sGamePath, description);
+        RecoverFlotillaConfiguration(platform, state.sGamePath, description,
+                                     platform.fs.ReadFile(live) == liveBefore);
         return false;
     };
 
     if (order.j < 0 || order.j >= static_cast<int>(state.FlotillaTable.size()))
         return fail("Subscript out of range");
-    std::string error;
-    const auto lines = ReadLines(platform.fs, backup, &error);
+    std::string error, bom;
+    const auto lines = ReadLines(platform.fs, backup, &error, &bom);
     if (!lines) return fail(error.empty() ? "File not found" : error);
     std::vector<std::string> out;
     if (!BuildOrderFlotillaLines(*lines, order, state.FlotillaTable[order.j], state.BaseTable, out, error))
         return fail(error);
-    if (auto r = platform.fs.WriteFile(live, JoinLines(out)); !r) return fail(r.error);
+    if (auto r = WriteLines(platform.fs, live, out, bom); !r) return fail(r.error);
     return true;
 }
 

@@ -39,8 +39,9 @@ bool BuildOrderFlotillaLines(const std::vector<std::string>& backup, const Floti
 bool RewriteFlotillaForOrder(Platform& platform, const OrderState& state, const FlotillaOrder& order);
 
 // "Error: " + description, the restore of Flotilla.cfg from the backup, and
-// the report that the configuration has been reset.
+// the report that the configuration has been reset. `liveKept` tells whether
+// the failed rewrite left the live file as it was.
 void RecoverFlotillaConfiguration(Platform& platform, const std::string& sGamePath,
-                                  const std::string& description);
+                                  const std::string& description, bool liveKept);
 
 }  // namespace zephrane

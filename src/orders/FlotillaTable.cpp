@@ -23,15 +23,11 @@ MarkerSearch SearchMarker(const std::vector<std::string>& lines) {
     return MarkerSearch::NoSection;
 }
 
-std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
-}
-
 // Reads on to the next line that begins with `key`.
 bool NextKeyLine(LineReader& reader, const std::string& key, const std::string& flotillaLine,
                  std::string& line, std::string& why) {
     if (reader.NextWithKey(key, line)) return true;
-    why = "It ends before the " + key + " line of the flotilla line " + Quoted(flotillaLine) + ".";
+    why = "It ends before the " + key + " line of the flotilla line " + QuoteLine(flotillaLine) + ".";
     return false;
 }
 
@@ -51,7 +47,7 @@ bool NextDateValue(LineReader& reader, const std::string& key, const std::string
     value = GetCfgValue(line);
     const int number = ToWholeNumber(value, low - 1);
     if (number >= low && number <= high) return true;
-    why = "The line " + Quoted(line) + " does not hold a " + (key == "DATE" ? "year" : "month") + ".";
+    why = "The line " + QuoteLine(line) + " does not hold a " + (key == "DATE" ? "year" : "month") + ".";
     return false;
 }
 
@@ -80,7 +76,7 @@ bool ReadFlotilla(LineReader& reader, const std::string& flotillaLine, const Ord
                   FlotillaTables& tables, std::string& why) {
     const auto equals = flotillaLine.find('=');
     if (equals == std::string::npos) {
-        why = "The flotilla line " + Quoted(flotillaLine) + " has no \"=\".";
+        why = "The flotilla line " + QuoteLine(flotillaLine) + " has no \"=\".";
         return false;
     }
     // A first flotilla line without a value is filled again by the next one.
@@ -97,13 +93,13 @@ bool ReadFlotilla(LineReader& reader, const std::string& flotillaLine, const Ord
 
     if (!NextValue(reader, "NBBASES", flotillaLine, flotilla.sNbBases, why)) return false;
     if (!IsWholeNumber(flotilla.sNbBases)) {
-        why = "The NBBASES value " + Quoted(flotilla.sNbBases) + " of the flotilla line " +
-              Quoted(flotillaLine) + " is not a number.";
+        why = "The NBBASES value " + QuoteLine(flotilla.sNbBases) + " of the flotilla line " +
+              QuoteLine(flotillaLine) + " is not a number.";
         return false;
     }
     const int count = ToWholeNumber(flotilla.sNbBases, -1);
     if (count < 0 || count > kMaxBases) {
-        why = "The flotilla line " + Quoted(flotillaLine) + " has " + flotilla.sNbBases +
+        why = "The flotilla line " + QuoteLine(flotillaLine) + " has " + Excerpt(flotilla.sNbBases) +
               " bases; a flotilla has from 0 to 11.";
         return false;
     }
@@ -144,11 +140,24 @@ bool ReadFlotillaTables(const std::vector<std::string>& lines, const OrderState&
     tables.bases.assign(1, BaseRec{});
     LineReader reader(lines);
     std::string line;
+    bool any = false;
     while (reader.Next(line)) {
         if (!BeginsWithKey(line, "FLOTILLA")) continue;
         if (!ReadFlotilla(reader, line, state, tables, why)) return false;
+        any = true;
     }
-    return true;
+    // No order can name a destination in it (an emptied file, say).
+    if (!any) why = "It holds no flotilla line.";
+    return any;
+}
+
+std::string FlotillaLayoutProblem(const std::vector<std::string>& lines) {
+    if (SearchMarker(lines) == MarkerSearch::NoSection)
+        return "It ends before the [FLOTILLA] section header.";
+    FlotillaTables tables;
+    std::string why;
+    ReadFlotillaTables(lines, OrderState{}, tables, why);
+    return why;
 }
 
 bool LoadFlotillaTable(Platform& platform, OrderState& state) {
@@ -172,6 +181,13 @@ bool LoadFlotillaTable(Platform& platform, OrderState& state) {
     const MarkerSearch marker = SearchMarker(*liveLines);
     if (marker == MarkerSearch::NoSection) {
         ShowProblem(platform, live, "It ends before the [FLOTILLA] section header.");
+        return false;
+    }
+
+    // A backup that is a link would follow the file it names: refused before
+    // it is read or written.
+    if (const std::string why = BackupLinkProblem(platform.fs, backup, live); !why.empty()) {
+        ShowProblem(platform, backup, why);
         return false;
     }
 

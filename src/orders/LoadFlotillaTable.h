@@ -31,7 +31,8 @@ struct FlotillaTables {
 
 // Reads the lines of a flotilla configuration into the two tables. Returns
 // false with `why` (player's words) when the file is not laid out as the
-// reader expects; `tables` is then incomplete and must not be used.
+// reader expects or holds no flotilla line; `tables` is then incomplete and
+// must not be used.
 bool ReadFlotillaTables(const std::vector<std::string>& lines, const OrderState& state,
                         FlotillaTables& tables, std::string& why);
 

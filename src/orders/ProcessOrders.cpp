@@ -69,7 +69,7 @@ bool RestoreForHomePort(Platform& platform, const OrderState& state) {
     const std::string live = LiveFlotillaPath(state.sGamePath);
     const RestoreOutcome restore = RestoreFlotillaFromBackup(platform.fs, backup, live);
     if (restore.error.empty()) return true;
-    platform.dialogs.MsgBox(RestoreProblemMessage(backup, live, restore.error), kStyleCritical, kTitle);
+    platform.dialogs.MsgBox(RestoreProblemMessage(backup, live, restore), kStyleCritical, kTitle);
     return false;
 }
 

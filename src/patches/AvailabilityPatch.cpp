@@ -42,7 +42,7 @@ std::size_t SetNextValue(const std::vector<std::string>& lines, std::size_t from
     }
     const auto replaced = ReplaceValue(lines[at], value);
     if (!replaced) {
-        error = "The line \"" + lines[at] + "\" has no \"=\".";
+        error = "The line " + QuoteLine(lines[at]) + " has no \"=\".";
         return kNoLine;
     }
     CopyLines(lines, from, at, out);
@@ -51,7 +51,7 @@ std::size_t SetNextValue(const std::vector<std::string>& lines, std::size_t from
 }
 
 std::string MissingAfter(const std::string& what, const std::string& line) {
-    return "The " + what + " line that should follow \"" + line + "\" is missing.";
+    return "The " + what + " line that should follow " + QuoteLine(line) + " is missing.";
 }
 
 }  // namespace

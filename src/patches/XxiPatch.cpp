@@ -35,12 +35,14 @@ bool IsCountLine(const std::string& line) {
     return line.size() >= 11 && BeginsWithKey(line, "NBUBOATS");
 }
 
-// A U-boat count the game can hold: a whole number in 16-bit range.
-bool ToCount(const std::string& value, int& count) {
-    if (!IsWholeNumber(value)) return false;
-    const int sentinel = -32769;
-    count = ToWholeNumber(value, sentinel);
-    return count != sentinel;
+enum class Count { NotANumber, Valid, OutOfRange };
+
+// A U-boat count is a whole number from 0 to the largest the program counts
+// in (16 bits). A number outside that range is a damaged count, not text.
+Count ReadCount(const std::string& value, int& count) {
+    if (!IsWholeNumber(value)) return Count::NotANumber;
+    count = ToWholeNumber(value, -1);
+    return count < 0 ? Count::OutOfRange : Count::Valid;
 }
 
 // A line that opens the next flotilla's block: its U-boat lines are not ours.
@@ -133,10 +135,14 @@ PatchedLines AddXXIToFlotillaLines(const std::vector<std::string>& lines, const 
         if (countAt >= lines.size()) break;
         const std::string& countLine = lines[countAt];
         if (countLine.find('=', 7) == std::string::npos)
-            return Refused("The U-boat count line \"" + countLine + "\" has no \"=\".");
+            return Refused("The U-boat count line " + QuoteLine(countLine) + " has no \"=\".");
 
         int count = 0;
-        if (!ToCount(GetCfgValue(countLine), count)) {
+        const Count read = ReadCount(GetCfgValue(countLine), count);
+        if (read == Count::OutOfRange)
+            return Refused("The U-boat count line " + QuoteLine(countLine) +
+                           " does not hold a count of U-boats.");
+        if (read == Count::NotANumber) {
             out.push_back(countLine);
             i = countAt + 1;
             continue;

@@ -21,9 +21,10 @@ std::string Find33Flotilla(Platform& platform, const std::string& sGamePath);
 
 // Adds a Type XXI (type value 3) to the U-boat list that follows the 33.
 // U-Flottille's flotilla line; `changed` tells whether a count line was
-// treated. Refused when the file ends before the count line, when the count
-// line has no "=", or when the file or the flotilla's block (up to the next
-// flotilla line or section header) ends before the counted U-boat lines.
+// treated. Refused when the count line has no "=" or a number that is not a
+// count (below 0, or too large), or when the file or the flotilla's block (up
+// to the next flotilla line or section header) ends before the counted U-boat
+// lines.
 PatchedLines AddXXIToFlotillaLines(const std::vector<std::string>& lines, const std::string& s33Flotilla);
 
 // Inserts the fixed 909 line at the end of the [XXI] section unless the

@@ -70,6 +70,12 @@ public:
     virtual bool IsReadOnly(const std::string& path) const = 0;
     // The size of a file in bytes; nullopt when it is not a file.
     virtual std::optional<std::uint64_t> FileSize(const std::string& path) const = 0;
+    // Whether the path is a link: a symbolic link, or a file that has other
+    // names as well (a hard link).
+    virtual bool IsLink(const std::string& path) const = 0;
+    // Whether both paths name one and the same file (the same device and
+    // inode; on Windows the same volume and file ID).
+    virtual bool SameFile(const std::string& a, const std::string& b) const = 0;
 
     // Creates or replaces the file with exactly these bytes. A replaced file
     // holds, at every instant, all of its old bytes or all of the new ones,

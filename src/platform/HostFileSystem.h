@@ -66,6 +66,8 @@ public:
     std::optional<std::string> ReadFile(const std::string& path, std::string* error) const override;
     bool IsReadOnly(const std::string& path) const override;
     std::optional<std::uint64_t> FileSize(const std::string& path) const override;
+    bool IsLink(const std::string& path) const override;
+    bool SameFile(const std::string& a, const std::string& b) const override;
     IoResult WriteFile(const std::string& path, const std::string& bytes) override;
     IoResult Append(const std::string& path, const std::string& bytes) override;
     IoResult Copy(const std::string& source, const std::string& destination) override;

@@ -365,6 +365,30 @@ std::optional<std::uint64_t> HostFileSystem::FileSize(const std::string& path) c
     return static_cast<std::uint64_t>(st.st_size);
 }
 
+bool HostFileSystem::IsLink(const std::string& path) const {
+    const Call call(*this);
+    const auto parts = Parse(path, nullptr);
+    std::string name;
+    const OpenFolder* folder = parts ? Locate(*parts, name, nullptr) : nullptr;
+    struct stat st {};
+    if (!folder || !StatAt(folder->fd, name, st, false)) return false;
+    return S_ISLNK(st.st_mode) || (S_ISREG(st.st_mode) && st.st_nlink > 1);
+}
+
+bool HostFileSystem::SameFile(const std::string& a, const std::string& b) const {
+    const Call call(*this);
+    const auto identify = [&](const std::string& path, struct stat& st) {
+        const auto parts = Parse(path, nullptr);
+        std::string name;
+        const OpenFolder* folder = parts ? Locate(*parts, name, nullptr) : nullptr;
+        return folder && StatAt(folder->fd, name, st, true);
+    };
+    struct stat first {
+    }, second{};
+    return identify(a, first) && identify(b, second) && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+}
+
 IoResult HostFileSystem::WriteFile(const std::string& path, const std::string& bytes) {
     const Call call(*this);
     std::string error;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <system_error>
 
 #include "platform/HostFileSystem.h"
@@ -280,6 +281,40 @@ std::optional<std::uint64_t> HostFileSystem::FileSize(const std::string& path) c
     const auto size = fs::file_size(*host, ec);
     if (ec) return std::nullopt;
     return static_cast<std::uint64_t>(size);
+}
+
+namespace {
+
+// The volume, the file's number on it, and how many names it has.
+std::optional<BY_HANDLE_FILE_INFORMATION> Identity(const fs::path& path) {
+    HANDLE handle = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool ok = GetFileInformationByHandle(handle, &info);
+    CloseHandle(handle);
+    if (!ok) return std::nullopt;
+    return info;
+}
+
+}  // namespace
+
+// Symbolic links and junctions are reparse points.
+bool HostFileSystem::IsLink(const std::string& path) const {
+    const auto host = Map(path, nullptr);
+    if (!host) return false;
+    const DWORD attributes = GetFileAttributesW(host->c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0)
+        return true;
+    const auto info = Identity(*host);
+    return info && info->nNumberOfLinks > 1 && (info->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool HostFileSystem::SameFile(const std::string& a, const std::string& b) const {
+    const auto first = Identity(HostPath(a));
+    const auto second = Identity(HostPath(b));
+    return first && second && first->dwVolumeSerialNumber == second->dwVolumeSerialNumber &&
+           first->nFileIndexHigh == second->nFileIndexHigh && first->nFileIndexLow == second->nFileIndexLow;
 }
 
 IoResult HostFileSystem::WriteFile(const std::string& path, const std::string& bytes) {

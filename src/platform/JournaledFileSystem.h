@@ -38,6 +38,8 @@ public:
     std::optional<std::uint64_t> FileSize(const std::string& path) const override {
         return inner_.FileSize(path);
     }
+    bool IsLink(const std::string& path) const override { return inner_.IsLink(path); }
+    bool SameFile(const std::string& a, const std::string& b) const override { return inner_.SameFile(a, b); }
 
     IoResult WriteFile(const std::string& path, const std::string& bytes) override;
     IoResult Append(const std::string& path, const std::string& bytes) override;

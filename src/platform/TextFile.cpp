@@ -4,8 +4,9 @@
 #include <cstring>
 
 namespace zephrane {
-
 namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 // The first `c` at or after `at`, or `end`.
 const char* Find(const char* at, const char* end, char c) {
@@ -15,7 +16,17 @@ const char* Find(const char* at, const char* end, char c) {
 
 }  // namespace
 
+std::string ByteOrderMark(std::string_view bytes) {
+    return bytes.substr(0, 3) == kUtf8Bom ? std::string(kUtf8Bom) : "";
+}
+
+std::string NotTextProblem(std::string_view bytes) {
+    if (bytes.find('\0') == std::string_view::npos) return "";
+    return "It holds NUL bytes, so it is not plain text (text saved as UTF-16 is not).";
+}
+
 std::vector<std::string_view> SplitLineViews(std::string_view bytes) {
+    bytes.remove_prefix(ByteOrderMark(bytes).size());
     std::vector<std::string_view> lines;
     // A line of a configuration file takes some twenty bytes.
     lines.reserve(bytes.size() / 10 + 1);
@@ -29,7 +40,8 @@ std::vector<std::string_view> SplitLineViews(std::string_view bytes) {
         lines.emplace_back(at, static_cast<std::size_t>(stop - at));
         if (stop == end) break;
         at = stop + 1;
-        if (stop == cr && at == lf) ++at;
+        // No LF found leaves `lf` at `end`: a CR that ends the file has none after it.
+        if (stop == cr && at != end && at == lf) ++at;
         if (cr < at) cr = Find(at, end, '\r');
         if (lf < at) lf = Find(at, end, '\n');
     }
@@ -55,14 +67,20 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 }
 
 std::optional<std::vector<std::string>> ReadLines(const FileSystem& fs, const std::string& path,
-                                                  std::string* error) {
+                                                  std::string* error, std::string* bom) {
     auto bytes = fs.ReadFile(path, error);
     if (!bytes) return std::nullopt;
+    if (const std::string problem = NotTextProblem(*bytes); !problem.empty()) {
+        if (error) *error = problem;
+        return std::nullopt;
+    }
+    if (bom) *bom = ByteOrderMark(*bytes);
     return SplitLines(*bytes);
 }
 
-IoResult WriteLines(FileSystem& fs, const std::string& path, const std::vector<std::string>& lines) {
-    return fs.WriteFile(path, JoinLines(lines));
+IoResult WriteLines(FileSystem& fs, const std::string& path, const std::vector<std::string>& lines,
+                    const std::string& bom) {
+    return fs.WriteFile(path, bom + JoinLines(lines));
 }
 
 }  // namespace zephrane

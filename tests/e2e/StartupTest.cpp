@@ -157,22 +157,5 @@ TEST(Startup, TheWarningCheckBoxAndTheCloseWriteTheSettings) {
     EXPECT_EQ(ReadBytes(settings), Crlf({" 1 ", game, commander, "C:\\Docs\\SH3\\data\\cfg\\Careers"}));
 }
 
-TEST(Startup, AReadOnlySettingsFileIsReportedAndLeftAsItWas) {
-    TempDir root;
-    const std::string before = Crlf({" 0 ", "C:\\Gone", "", ""});
-    const auto settings = root.Write("program/Control.txt", before);
-    std::filesystem::permissions(settings, std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::remove);
-    const std::string path = (root.Path() / "program" / "Control.txt").string();
-    const auto box = [&](const std::string& what) {
-        return MsgBoxLine(16, "Zephrane",
-                          "The " + what + " could not be saved in\r\n" + path + "\r\nThe file is read-only.");
-    };
-    EXPECT_EQ(With(RunDrive(Options(root, ""), {"answer splash tick,ok", "start", "close"}), "\"msgbox\""),
-              (Lines{MsgBoxLine(0, "Careers Path", kCareersMessage), box("settings"), box("setting"),
-                     box("settings")}));
-    EXPECT_EQ(ReadBytes(settings), before);
-}
-
 }  // namespace
 }  // namespace zephrane::testing

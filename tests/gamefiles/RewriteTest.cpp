@@ -16,11 +16,11 @@ namespace {
 
 using Op = FaultyFileSystem::Op;
 
-// Untouched lines keep every byte but their line ends.
+// Untouched lines keep every byte but their line ends; a byte-order mark stays.
 const std::string kOld =
-    "[FLOTILLA]\r\nNbBases=2 ;two\nName=\xE9\x80\x81\xFF\r  trailing  \r\n\r\n; drop\r\nlast";
-const std::string kNew =
-    Crlf({"[FLOTILLA]", "NbBases=2 ;two", "Added=1", "Name=\xE9\x80\x81\xFF", "  trailing  ", "", "last"});
+    "\xEF\xBB\xBF[FLOTILLA]\r\nNbBases=2 ;two\nName=\xE9\x80\x81\xFF\r  trailing  \r\n\r\n; drop\r\nlast";
+const std::string kNew = "\xEF\xBB\xBF" + Crlf({"[FLOTILLA]", "NbBases=2 ;two", "Added=1",
+                                                "Name=\xE9\x80\x81\xFF", "  trailing  ", "", "last"});
 
 bool AddLine(const Lines& in, Lines& out, std::string& error) {
     if (in.size() < 2) error = "The flotilla section is missing.";
@@ -50,14 +50,12 @@ TEST(RewriteThroughTemp, EveryFailureLeavesTheFileAsItWasOrSaysWhereItIs) {
          "The flotilla section is missing.", "x", false},
         {"an unreadable copy", [](auto& fs, auto&) { fs.Refuse(Op::ReadFile, ".xxx", "I/O error"); },
          "The file could not be read: I/O error", kOld, false},
-        {"a refused write", [](auto& fs, auto&) { fs.Refuse(Op::WriteFile, ".cfg", "The file is read-only."); },
-         "The file could not be written: The file is read-only.", kOld, false},
+        {"not text", [](auto&, auto& dir) { dir.Write("Flotilla.cfg", std::string("N\0b=1", 5)); },
+         "The file could not be read: It holds NUL bytes", std::string("N\0b=1", 5), false},
         {"a full disk", [](auto& fs, auto&) { fs.ShortWrite(".cfg", 5); },
          "The file could not be written: No space left on device", kOld, false},
         {"a full disk and no way back", [](auto& fs, auto&) { fs.ShortWrite(".cfg", 5); fs.Refuse(Op::Copy, "xxx -> "); },
-         "The file could not be written: No space left on device\r\nIts previous content is kept in ", "[FLOT", true},
-        {"no copy can be made", [](auto& fs, auto&) { fs.Refuse(Op::Copy, "", "Disk full"); },
-         "No temporary copy could be made: Disk full", kOld, false},
+         "The file could not be written: No space left on device\r\nIts previous content is kept in ", "\xEF\xBB\xBF[F", true},
         {"the stale copy stays", [](auto& fs, auto& dir) { dir.Write("Flotilla.xxx", kOld); fs.Refuse(Op::Remove); },
          "The old temporary copy ", kOld, true},
     };

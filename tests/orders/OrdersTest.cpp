@@ -1,13 +1,12 @@
 // Orders called directly on the installation of the end-to-end order tests:
-// the form's rules, the planning of dates and bases, and the orders that do
-// not go through, with their messages and every file as it was (or exactly
-// what a failed rewrite leaves).
+// the form's rules, the planning of dates and bases, and what a failed
+// rewrite leaves. The orders a damaged or unlucky installation refuses are
+// the hostile-input cases of the end-to-end tests.
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "orders/Checklist.h"
-#include "orders/FlotillaRewrite.h"
 #include "orders/InitiateUpdate.h"
 #include "orders/LoadFlotillaTable.h"
 #include "orders/OrderValidation.h"
@@ -82,22 +81,16 @@ TEST(Orders, PlanningFindsTheDatesAndTheOpenBase) {
     }
 }
 
-std::string Problem(const std::string& file, const std::string& why) {
-    return "16|Initiate Update|Could not use the flotilla configuration file\r\n" + file + "\r\n" + why +
-           "\r\nThe order has not been carried out; no file has been changed.";
-}
-
 // Runs the order of the worked example after `fault`, and checks its
 // messages and that the files are the `expected` ones afterwards.
 void ExpectOrder(const Fault& fault, const Lines& messages,
-                 const std::function<Tree(const Installation&)>& expected,
-                 OrderForm form = Serving({1942, 4, 20}, 5, 1942, kWilhelmshaven, k5th)) {
+                 const std::function<Tree(const Installation&)>& expected) {
     Installation install("orders/install");
     TestPlatform p(install);
     fault(install, p);
     const Tree before = install.Files();
     OrderState state = State();
-    InitiateUpdate(p.platform, form, state);
+    InitiateUpdate(p.platform, Serving({1942, 4, 20}, 5, 1942, kWilhelmshaven, k5th), state);
     EXPECT_EQ(p.Messages(), messages);
     ExpectTree(install.Files(), expected ? expected(install) : before);
 }
@@ -108,45 +101,6 @@ Fault Files(const std::string& live, const std::string& backup = "") {
         if (live != "-" && !live.empty()) i.Write(kLive, live);
         if (!backup.empty()) i.Write(kBackup, backup);
     };
-}
-
-TEST(Orders, ARefusedOrderChangesNoFile) {
-    const std::string head =
-        Crlf({"[FLOTILLA]", "Flotilla0=902", "NbBases0=1", "Base0_0=750", "Date0_0_0=1939"});
-    const std::string marked = Crlf({";   Touched by Zephrane", "[FLOTILLA]"});
-    const std::string backup = "{program}\\Flotilla.cfg.orv";
-    OrderForm incomplete = Serving({1942, 4, 20}, 5, 1942, kWilhelmshaven, k5th);
-    incomplete.kommandantIndex = -1;
-    // clang-format off
-    const std::tuple<const char*, Fault, std::string> cases[] = {
-        {"no configuration", Files(""), "16|Initiate Update|Could not find flottille configuration file."},
-        {"a read-only configuration", [](auto& i, auto&) { std::filesystem::permissions(i.Path(kLive), std::filesystem::perms::owner_write, std::filesystem::perm_options::remove); },
-         Problem(kLivePath, "It is read-only, so the order could not write it.")},
-        {"no section", Files(Crlf({"; nothing", "Flotilla0=902"})), Problem(kLivePath, "It ends before the [FLOTILLA] section header.")},
-        {"a live file cut short", Files(head), Problem(kLivePath, "It ends before the MONTH line of the flotilla line \"Flotilla0=902\".")},
-        {"a backup cut short", Files(marked, head), Problem(backup, "It ends before the MONTH line of the flotilla line \"Flotilla0=902\".")},
-        {"no =", Files(marked, Crlf({"Flotilla0 902"})), Problem(backup, "The flotilla line \"Flotilla0 902\" has no \"=\".")},
-        {"a count that is no number", Files(marked, Crlf({"Flotilla0=902", "NbBases=two"})),
-         Problem(backup, "The NBBASES value \"two\" of the flotilla line \"Flotilla0=902\" is not a number.")},
-        {"too many bases", Files(marked, Crlf({"Flotilla0=902", "NbBases=12"})),
-         Problem(backup, "The flotilla line \"Flotilla0=902\" has 12 bases; a flotilla has from 0 to 11.")},
-        {"a year that is none", Files(marked, head + Crlf({"Month0_0_0=8", "Date0_0_1=soon"})),
-         Problem(backup, "The line \"Date0_0_1=soon\" does not hold a year.")},
-        {"a month that is none", Files(marked, head + Crlf({"Month0_0_0=13"})),
-         Problem(backup, "The line \"Month0_0_0=13\" does not hold a month.")},
-        {"an unreadable backup", [](auto& i, auto& p) { Files(Crlf({";   Touched by Zephrane"}), "x")(i, p); p.fs.Refuse(Op::ReadFile, ".orv", "I/O error"); },
-         Problem(backup, "It could not be read: I/O error")},
-        {"no backup can be made", [](auto&, auto& p) { p.fs.Refuse(Op::Copy, "", "Disk full"); },
-         Problem(backup, "The backup could not be written: Disk full")}};
-    // clang-format on
-    for (const auto& [what, fault, message] : cases) {
-        SCOPED_TRACE(what);
-        ExpectOrder(fault, {message}, {});
-    }
-    ExpectOrder(Files("-"), {"16|Initiate Update|All fields must contain data."}, {}, incomplete);
-    ExpectOrder(Files("-"),
-                {"16|Initiate Update|Last Patrol End Date should be EARLIER than Next Patrol Start Date."},
-                {}, Serving({1942, 5, 2}, 5, 1942, kWilhelmshaven, k5th));
 }
 
 // The rewrite of Flotilla.cfg fails after the career files were written:
@@ -216,82 +170,8 @@ TEST(Orders, AnOrderReachesFoldersWhoseNamesTheCodePageLacks) {
     ExpectTree(install.Files(), expected);
 }
 
-// A marked live file never replaces an existing backup; an unmarked one
-// always does; without a backup the live file becomes it, marked or not.
-TEST(Orders, TheBackupIsMadeOrRefreshedOnlyFromAnUnmarkedFile) {
-    const std::string marked = Crlf({"; x Touched by Zephrane", "[FLOTILLA]", "Flotilla0=902", "NbBases0=0"});
-    const std::string old = Crlf({"[Flotilla]", "Flotilla1=", "NbBases1=0", "Flotilla1=908", "NbBases1=0"});
-    // clang-format off
-    const std::tuple<std::string, std::string, std::string, std::string> cases[] = {
-        {"", "", "", "905"}, {"", old, "", "905"}, {marked, old, old, "908"}, {marked, "", marked, "902"}};
-    // clang-format on
-    for (const auto& [live, backup, after, code] : cases) {
-        Installation install("orders/install");
-        TestPlatform p(install);
-        Files(live.empty() ? "-" : live, backup)(install, p);
-        OrderState state = State();
-        ASSERT_TRUE(LoadFlotillaTable(p.platform, state));
-        EXPECT_EQ(ReadBytes(install.Path(kBackup)), after.empty() ? install.Original().at(kLive) : after);
-        EXPECT_EQ(state.FlotillaTable.at(state.FlotillaTable.size() > 3 ? 3 : 0).sMenuCode, code);
-        // Without any base the base table is its one empty entry.
-        EXPECT_EQ(state.BaseTable.size(), state.FlotillaTable.size() == 1 ? 1u : 6u);
-        EXPECT_EQ(p.Messages(), Lines{});
-    }
-}
-
-TEST(Orders, ADestinationOutsideTheTableIsRecoveredLikeAnyRewriteError) {
-    Installation install("orders/install");
-    TestPlatform p(install);
-    Files("marked", install.Original().at(kLive))(install, p);
-    OrderState state = State();
-    state.FlotillaTable.resize(6);
-    FlotillaOrder order;
-    for (int j : {-1, 6}) {
-        order.j = j;
-        EXPECT_FALSE(RewriteFlotillaForOrder(p.platform, state, order));
-    }
-    const Lines recovered = {
-        "16|Update Flottille|Error: Subscript out of range",
-        "64|Update Flottille|Your Flotilla Configuration File has been RESET to its Original Status."};
-    EXPECT_EQ(p.Messages(), (Lines{recovered[0], recovered[1], recovered[0], recovered[1]}));
-    ExpectTree(install.Files(), install.Original());
-}
-
-TEST(Orders, TheResetPutsTheBackupBackOnlyForAMarkedFile) {
-    const std::string marked = Crlf({";   Touched by Zephrane", "; an order"});
-    const std::string title = "|Reset Configuration|";
-    const std::string notModified =
-        "64" + title + "Your current Flotilla.cfg file as not been modified by Zephrane.";
-    // clang-format off
-    const std::tuple<const char*, std::string, bool, Fault, std::string> cases[] = {
-        {"no configuration", "", true, {}, "16" + title + "Could not find flottille configuration file."},
-        {"unmarked", Crlf({"[Flotilla]", ";   Touched by Zephrane"}), true, {}, notModified},
-        {"no section, no marker", Crlf({"Flotilla0=902"}), true, {}, notModified},
-        {"marked, no backup", marked, false, {}, "16" + title + "Zephrane does not have a backup of your Flotilla.cfg file."},
-        {"unreadable", marked, true, [](auto&, auto& p) { p.fs.Refuse(Op::ReadFile, "", "I/O error"); },
-         "16" + title + "Could not read the file\r\n" + kLivePath + "\r\nI/O error"},
-        {"unmovable", marked, true, [](auto&, auto& p) { p.fs.Refuse(Op::Move); },
-         "16" + title + "Could not restore the file\r\n" + kLivePath + "\r\nfrom its backup\r\n{program}\\Flotilla.cfg.orv"
-         "\r\nThe backup could not be moved in its place: Permission denied\r\nCopy the backup there by hand if it is still in place."},
-        {"reset", marked, true, {}, "64" + title + "Your Flotilla.cfg file has been reset."}};
-    // clang-format on
-    for (const auto& [what, live, withBackup, fault, message] : cases) {
-        SCOPED_TRACE(what);
-        Installation install("orders/install");
-        TestPlatform p(install);
-        Files(live, withBackup ? install.Original().at(kLive) : "")(install, p);
-        const Tree before = install.Files();
-        if (fault) fault(install, p);
-        ResetFlotillaConfiguration(p.platform, "C:\\SilentHunterIII");
-        EXPECT_EQ(p.Messages(), Lines{message});
-        ExpectTree(install.Files(),
-                   message.find("has been reset") == std::string::npos ? before : install.Original());
-    }
-}
-
-// A checklist that cannot be written is reported with the file's name;
-// without Notepad it is shown in the program's own window instead.
-TEST(Orders, AChecklistThatCannotBeWrittenOrOpenedIsNamed) {
+// Without Notepad the checklist is shown in the program's own window.
+TEST(Orders, WithoutNotepadTheChecklistOpensInTheProgramsWindow) {
     struct NoNotepad : RecordingShell {
         IoResult StartProgram(const std::string&) override { return IoResult::Failure("not found"); }
     };
@@ -302,11 +182,6 @@ TEST(Orders, AChecklistThatCannotBeWrittenOrOpenedIsNamed) {
     Platform platform{p.fs, p.dialogs, shell};
     WriteChecklist(platform, ChecklistKind::Transfer, {});
     EXPECT_EQ(p.dialogs.checklists, Lines{"P:\\program\\Instructions.txt"});
-    p.fs.Refuse(Op::WriteFile);
-    WriteChecklist(platform, ChecklistKind::Transfer, {});
-    EXPECT_EQ(p.Messages(), (Lines{"16|Initiate Update|Could not write your checklist to the file\r\n"
-                                   "{program}\\Instructions.txt\r\nPermission denied"}));
-    EXPECT_EQ(p.dialogs.checklists.size(), 1u);
 }
 
 }  // namespace

@@ -47,11 +47,6 @@ TEST(PatchRun, ARunThatCannotDoEverythingSaysSoAndGoesOnWhereItCan) {
         {"no menu", 2, [](auto& i, auto&, auto&) { i.Remove("c/game/data/Menu/en_menu.txt"); },
          {"16|" + xxi + "|Menu file not found. Check SilentHunterIII Directory Setting.  Task aborted."}, "7 8 9",
          {"program/Flotilla.cfg.orv"}},
-        {"an unreadable menu", 2, [](auto&, auto& p, auto&) { p.fs.Refuse(Op::ReadFile, "en_menu", "I/O error"); },
-         {"16|" + xxi + "|The menu file\r\nC:\\game\\data\\Menu\\en_menu.txt\r\ncould not be read: I/O error\r\nTask aborted."},
-         "7 8 9", {"program/Flotilla.cfg.orv"}},
-        {"no 33rd flotilla", 2, [](auto& i, auto&, auto&) { i.Write("c/game/data/Menu/en_menu.txt", "909=9. U-Flottille\r\n"); },
-         {"16|" + xxi + "|33. U-Flottille not found in menu files.  Task aborted."}, "7 8 9", {"program/Flotilla.cfg.orv"}},
         {"no U-boat numbers", 2, [](auto& i, auto&, auto&) { i.Remove("c/commander/Cfg"); },
          {"16|" + xxi + "|Could not update the file\r\nC:\\game\\MODS\\Broken\\data\\Cfg\\Flotilla.cfg\r\nThe U-boat list "
           "of flotilla 909 ends before the 3 U-boat lines its count announces.\r\nThe file has been left as it was.",

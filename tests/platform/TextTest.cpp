@@ -16,14 +16,18 @@ TEST(TextFile, LinesEndAtCrCrLfOrLfAndAreWrittenWithCrLf) {
     const std::pair<std::string, Lines> files[] = {
         {"", {}}, {"a", {"a"}}, {"a\r\nb\r\n", {"a", "b"}}, {"a\r\nb", {"a", "b"}}, {"a\rb\r", {"a", "b"}},
         {"a\nb\n", {"a", "b"}}, {"a\r\n\r\nb\r\n", {"a", "", "b"}}, {"\r\n", {""}}, {"\r\r\n", {"", ""}},
-        {"a\r\r\nb", {"a", "", "b"}}, {"a\n\rb", {"a", "", "b"}}, {"\n\n", {"", ""}}, {" \r\n\t", {" ", "\t"}}};
+        {"a\r\r\nb", {"a", "", "b"}}, {"a\n\rb", {"a", "", "b"}}, {"\n\n", {"", ""}}, {" \r\n\t", {" ", "\t"}},
+        // Longer than a string keeps in itself, so that reading past the end is seen.
+        {"a line longer than a short string\r", {"a line longer than a short string"}},
+        // A byte-order mark opens the file, not its first line.
+        {"\xEF\xBB\xBF[A]\r\n", {"[A]"}}, {"\xEF\xBB[A]", {"\xEF\xBB[A]"}}, {"a\xEF\xBB\xBF", {"a\xEF\xBB\xBF"}}};
     // clang-format on
     for (const auto& [bytes, lines] : files)
         EXPECT_EQ(SplitLines(bytes), lines) << ::testing::PrintToString(bytes);
 
     TempDir dir;
     std::string line;
-    for (int b = 0; b < 256; ++b) {
+    for (int b = 1; b < 256; ++b) {
         if (b != '\r' && b != '\n') line += static_cast<char>(b);
     }
     dir.Write("in.txt", line + "\n" + line);

@@ -75,6 +75,8 @@ public:
     std::optional<std::string> ReadFile(const std::string& path, std::string* error) const override;
     bool IsReadOnly(const std::string& path) const override;
     std::optional<std::uint64_t> FileSize(const std::string& path) const override;
+    bool IsLink(const std::string& path) const override { return inner_.IsLink(path); }
+    bool SameFile(const std::string& a, const std::string& b) const override { return inner_.SameFile(a, b); }
     bool RecordsOperations() const override { return inner_.RecordsOperations(); }
     IoResult WriteFile(const std::string& path, const std::string& bytes) override;
     IoResult Append(const std::string& path, const std::string& bytes) override;

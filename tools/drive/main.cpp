@@ -4,6 +4,12 @@
 #include <cstdlib>
 #include <iostream>
 
+#ifndef _WIN32
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
+
 #include "Driver.h"
 #include "app/FrmMain.h"
 #include "platform/HostFileSystem.h"
@@ -23,7 +29,23 @@ struct Options {
     std::map<std::string, std::string> environment;
     std::optional<std::string> journal;
     bool yieldEvents = false;
+    std::optional<unsigned long long> fileSizeLimit;
 };
+
+// No file the program writes may grow beyond `bytes`: a write past it fails
+// as it would on a full disk.
+bool LimitFileSizes(unsigned long long bytes) {
+#ifdef _WIN32
+    (void)bytes;
+    return false;
+#else
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) != 0) return false;
+    limit.rlim_cur = bytes;
+    // Past the limit a write then fails with EFBIG instead of ending the program.
+    return ::setrlimit(RLIMIT_FSIZE, &limit) == 0 && std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
+#endif
+}
 
 bool ParseOptions(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
@@ -41,6 +63,9 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             options.documents = zephrane::Utf8ToText(value);
         } else if (option == "--journal") {
             options.journal = zephrane::Utf8ToText(value);
+        } else if (option == "--file-size-limit" && !value.empty() && value.size() <= 18 &&
+                   value.find_first_not_of("0123456789") == std::string::npos) {
+            options.fileSizeLimit = std::stoull(value);
         } else if (option == "--drive" && equals != std::string::npos) {
             options.drives.push_back({value.substr(0, equals), value.substr(equals + 1)});
         } else if (option == "--env" && equals != std::string::npos) {
@@ -59,7 +84,11 @@ int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
         std::cerr << "usage: zephrane-drive --program-dir DIR [--drive L=DIR]... [--documents DIR] [--env "
-                     "NAME=VALUE]... [--journal DIR] [--yield-events]\n";
+                     "NAME=VALUE]... [--journal DIR] [--yield-events] [--file-size-limit BYTES]\n";
+        return 2;
+    }
+    if (options.fileSizeLimit && !LimitFileSizes(*options.fileSizeLimit)) {
+        std::cerr << "zephrane-drive: the file size limit cannot be set here\n";
         return 2;
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
