@@ -1,6 +1,7 @@
 #include "platform/Sha256.h"
 
 #include <array>
+#include <cstdint>
 #include <stdexcept>
 
 #ifdef _WIN32
@@ -8,7 +9,7 @@
 // The API first: bcrypt.h relies on its types.
 #include <bcrypt.h>
 #else
-#include <openssl/evp.h>
+#include <nettle/sha2.h>
 #endif
 
 namespace zephrane {
@@ -47,10 +48,10 @@ Digest Compute(std::string_view bytes) {
 
 Digest Compute(std::string_view bytes) {
     Digest digest{};
-    unsigned int length = 0;
-    if (EVP_Digest(bytes.data(), bytes.size(), digest.data(), &length, EVP_sha256(), nullptr) != 1 ||
-        length != digest.size())
-        throw std::runtime_error("SHA-256 is not available");
+    sha256_ctx context;
+    sha256_init(&context);
+    sha256_update(&context, bytes.size(), reinterpret_cast<const std::uint8_t*>(bytes.data()));
+    sha256_digest(&context, digest.size(), digest.data());
     return digest;
 }
 
