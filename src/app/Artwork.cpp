@@ -1,11 +1,14 @@
 #include "app/Artwork.h"
 
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
+#include <optional>
 
+#include "app/Captions.h"
 #include "app/ProgramInfo.h"
 
 // Resources of a static library are registered by hand, outside any namespace.
@@ -38,6 +41,47 @@ QPainterPath BoatPath(double left, double waterline, double length) {
     return hull.united(tower).united(scope);
 }
 
+QIcon ResourceIcon() {
+    InitArtworkResources();
+    QIcon own;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        own.addFile(QString(":/icons/zephrane-%1.png").arg(size), QSize(size, size));
+    }
+    return own;
+}
+
+// Hands every request on to the program's own icon, read from the resources
+// when it is first drawn or measured: decoding its eight pictures is a tenth
+// of a start, and a window is often shown without its icon ever being drawn
+// (offscreen, on Wayland, or when the desktop's theme has the icon).
+class DeferredResourceIcon final : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        Loaded().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    // Sizes come in device pixels: the icon underneath scales them no further.
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Loaded().pixmap(size, 1.0, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return pixmap(size, mode, state).size();
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return Loaded().availableSizes(mode, state);
+    }
+    bool isNull() override { return false; }
+    QString key() const override { return "zephrane-resource"; }
+    QIconEngine* clone() const override { return new DeferredResourceIcon(*this); }
+
+private:
+    const QIcon& Loaded() {
+        if (!icon_) icon_ = ResourceIcon();
+        return *icon_;
+    }
+
+    std::optional<QIcon> icon_;
+};
+
 }  // namespace
 
 QPixmap BannerPicture(int width, int height) {
@@ -66,7 +110,12 @@ QPixmap BannerPicture(int width, int height) {
     p.setBrush(QColor(10, 14, 20));
     p.drawPath(BoatPath(width * 0.55, waterline, width * 0.4));
 
-    QFont title("Serif");
+    // Named families rather than the desktop's "Serif" and "Sans Serif": the
+    // toolkit finds a named family at once, and for those two names it asks
+    // the desktop for its whole list of substitutes.
+    QFont title;
+    title.setFamilies(FirstInstalledFamily(
+        {"DejaVu Serif", "Noto Serif", "Liberation Serif", "Times New Roman", "Nimbus Roman"}));
     title.setStyleHint(QFont::Serif);
     title.setPixelSize(static_cast<int>(height * 0.34));
     title.setBold(true);
@@ -75,8 +124,8 @@ QPixmap BannerPicture(int width, int height) {
     p.setPen(QColor(240, 228, 206));
     p.drawText(QRectF(width * 0.04, height * 0.08, width * 0.6, height * 0.45),
                Qt::AlignLeft | Qt::AlignVCenter, kProgramTitle);
-    QFont subtitle("Sans Serif");
-    subtitle.setStyleHint(QFont::SansSerif);
+    // The subtitle in the face of the window's captions.
+    QFont subtitle = WindowFont();
     subtitle.setPixelSize(static_cast<int>(height * 0.11));
     p.setFont(subtitle);
     p.setPen(QColor(230, 200, 170));
@@ -86,13 +135,8 @@ QPixmap BannerPicture(int width, int height) {
 }
 
 QIcon ProgramIcon() {
-    InitArtworkResources();
-    QIcon own;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        own.addFile(QString(":/icons/zephrane-%1.png").arg(size), QSize(size, size));
-    }
     // The installed icon of the desktop's theme first, as the menus show it.
-    return QIcon::fromTheme("zephrane", own);
+    return QIcon::fromTheme("zephrane", QIcon(new DeferredResourceIcon));
 }
 
 }  // namespace zephrane

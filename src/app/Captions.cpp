@@ -1,6 +1,7 @@
 #include "app/Captions.h"
 
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -65,6 +66,13 @@ bool CaptionFits(const QWidget* w, const QFont& font) {
     return metrics.horizontalAdvance(caption) + CaptionPadding(w) <= w->width();
 }
 
+QStringList WindowFamilies() {
+    static const QStringList families =
+        FirstInstalledFamily({"MS Sans Serif", "Microsoft Sans Serif", "Tahoma", "Liberation Sans",
+                              "Nimbus Sans", "DejaVu Sans Condensed", "DejaVu Sans"});
+    return families;
+}
+
 bool AllCaptionsFit(const QWidget* window, const QFont& windowFont) {
     for (const QWidget* w : window->findChildren<QWidget*>()) {
         if (!CaptionFits(w, CaptionFont(windowFont, w))) return false;
@@ -74,10 +82,22 @@ bool AllCaptionsFit(const QWidget* window, const QFont& windowFont) {
 
 }  // namespace
 
+QStringList FirstInstalledFamily(const QStringList& families) {
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& family : families) {
+        for (const QString& have : installed) {
+            // A family that several foundries make is listed as "Family [Foundry]".
+            if (have.compare(family, Qt::CaseInsensitive) == 0 ||
+                have.startsWith(family + " [", Qt::CaseInsensitive))
+                return {family};
+        }
+    }
+    return families;
+}
+
 QFont WindowFont() {
     QFont font;
-    font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Tahoma", "Liberation Sans", "Nimbus Sans",
-                      "DejaVu Sans Condensed", "DejaVu Sans"});
+    font.setFamilies(WindowFamilies());
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(kLargestSize);
     return font;

@@ -5,6 +5,12 @@
 
 namespace zephrane {
 
+// The first of the families that the machine has, alone; all of them when it
+// has none. The toolkit then matches that one family for each size asked
+// for, instead of trying every missing family (and asking the desktop for
+// its substitutes) first.
+QStringList FirstInstalledFamily(const QStringList& families);
+
 // The classic 8-point dialog font, or the closest the desktop has.
 QFont WindowFont();
 

@@ -74,6 +74,7 @@ FrmMain::FrmMain(Platform& platform, JournaledFileSystem* journal, QWidget* pare
     setFont(WindowFont());
     CreateControls();
     FitCaptions(this);
+    CreateLists();
     SetTabOrder();
     ConnectHandlers();
 }
@@ -137,14 +138,6 @@ void FrmMain::CreateControls() {
         b->setGeometry(rect);
         return b;
     };
-    const auto list = [this](const char* name, QRect rect) {
-        auto* c = new QComboBox(this);
-        Register(c, name);
-        c->setGeometry(rect);
-        c->setEditable(false);
-        return c;
-    };
-
     Image1 = new QLabel(this);
     Register(Image1, "Image1");
     const QPixmap banner = BannerPicture(Px(7875), Px(1500));
@@ -215,21 +208,15 @@ void FrmMain::CreateControls() {
 
     Label11 = label("Label11", "Next Patrol Starts", TwipsRect(5880, 5760, 1455, 255), Qt::AlignHCenter);
     Label9 = label("Label9", "Month", TwipsRect(5880, 6000, 735, 255), Qt::AlignHCenter);
-    cboMonth = list("cboMonth", TwipsRect(5880, 6240, 735, 315));
     Label10 = label("Label10", "Year", TwipsRect(6600, 6000, 855, 255), Qt::AlignHCenter);
-    cboYear = list("cboYear", TwipsRect(6600, 6240, 855, 315));
     Label6 = label("Label6", "U-Boat Pickup Location:", TwipsRect(360, 6720, 2175, 255));
-    cboLocation = list("cboLocation", TwipsRect(360, 6960, 2175, 315));
     Label7 = label("Label7", "Destination U-Flottille", TwipsRect(2880, 6720, 3015, 255));
-    cboDestination = list("cboDestination", TwipsRect(2880, 6960, 3015, 315));
     btnInitiateUpdate = button("btnInitiateUpdate", "Initiate Update", TwipsRect(6360, 7200, 1215, 495));
     Label13 = label("Label13", "U-Boat Number", TwipsRect(360, 7440, 1215, 255));
     txtUBoatNumber = field("txtUBoatNumber", TwipsRect(360, 7680, 1095, 285));
     txtUBoatNumber->installEventFilter(this);
     Label14 = label("Label14", "U-Boat Type", TwipsRect(1680, 7440, 1095, 255));
-    cboUBoatType = list("cboUBoatType", TwipsRect(1680, 7680, 1095, 315));
     Label12 = label("Label12", "Kaleun's Name", TwipsRect(2880, 7440, 3015, 255));
-    cboKommandant = list("cboKommandant", TwipsRect(2880, 7680, 3015, 315));
     Line4 = MakeLine(this, "Line4", 8160);
     Register(Line4, "Line4");
     cmdReset = button("cmdReset", "Reset My Flotilla Configuration File", TwipsRect(2160, 8400, 3495, 495));
@@ -240,10 +227,31 @@ void FrmMain::CreateControls() {
     btnHistory->setEnabled(journal_ != nullptr);
 
     for (QWidget* w :
-         std::initializer_list<QWidget*>{Text1, Text2, Text3, txtUBoatNumber, cboMonth, cboYear, cboLocation,
-                                         cboDestination, cboUBoatType, cboKommandant, ssEndDate, chkNew}) {
+         std::initializer_list<QWidget*>{Text1, Text2, Text3, txtUBoatNumber, ssEndDate, chkNew}) {
         SetFieldEnabled(w, true);
     }
+}
+
+// The drop-down lists come once the captions have their font: a change of
+// font makes a list build its pop-up at once, six pop-ups that a start never
+// shows. Each takes its place in the window's order of controls, before the
+// control that follows it in the layout.
+void FrmMain::CreateLists() {
+    const auto list = [this](const char* name, QRect rect, QWidget* next) {
+        auto* c = new QComboBox(this);
+        Register(c, name);
+        c->setGeometry(rect);
+        c->setEditable(false);
+        c->stackUnder(next);
+        SetFieldEnabled(c, true);
+        return c;
+    };
+    cboMonth = list("cboMonth", TwipsRect(5880, 6240, 735, 315), Label10);
+    cboYear = list("cboYear", TwipsRect(6600, 6240, 855, 315), Label6);
+    cboLocation = list("cboLocation", TwipsRect(360, 6960, 2175, 315), Label7);
+    cboDestination = list("cboDestination", TwipsRect(2880, 6960, 3015, 315), btnInitiateUpdate);
+    cboUBoatType = list("cboUBoatType", TwipsRect(1680, 7680, 1095, 315), Label12);
+    cboKommandant = list("cboKommandant", TwipsRect(2880, 7680, 3015, 315), Line4);
 }
 
 void FrmMain::SetTabOrder() {

@@ -55,6 +55,7 @@ protected:
 private:
     // Layout
     void CreateControls();
+    void CreateLists();
     void ConnectHandlers();
     void SetTabOrder();
     void Register(QWidget* widget, const std::string& name, int index = -1);
