@@ -44,7 +44,11 @@ IoResult WriteSettings(FileSystem& fs, const std::string& path, int flag,
     lines.insert(lines.end(), folders.begin(), folders.end());
     // A byte-order mark an editor put in front stays.
     const auto old = fs.ReadFile(path);
-    return WriteLines(fs, path, lines, old ? ByteOrderMark(*old) : "");
+    const std::string bytes = (old ? ByteOrderMark(*old) : "") + JoinLines(lines);
+    // A start and a close mostly find the file as they would write it; a
+    // durable rewrite of the same bytes would only wait for the disk.
+    if (old == bytes) return IoResult::Success();
+    return fs.WriteFile(path, bytes);
 }
 
 }  // namespace zephrane

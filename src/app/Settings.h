@@ -30,7 +30,8 @@ int ReadNumber(const std::string& line);
 // Missing folder lines count as empty.
 std::optional<Settings> ReadSettings(const FileSystem& fs, const std::string& path);
 
-// Replaces Control.txt with the flag and the given folder lines.
+// Replaces Control.txt with the flag and the given folder lines; a file that
+// already holds exactly those is left as it is.
 IoResult WriteSettings(FileSystem& fs, const std::string& path, int flag,
                        const std::vector<std::string>& folders);
 
