@@ -44,7 +44,7 @@ RewriteOutcome RewriteThroughTemp(FileSystem& fs, const std::string& folder, con
             return fail("The old temporary copy " + temp + " could not be removed: " + r.error);
         }
     }
-    if (auto r = fs.Copy(target, temp); !r) return fail("No temporary copy could be made: " + r.error);
+    if (auto r = fs.ScratchCopy(target, temp); !r) return fail("No temporary copy could be made: " + r.error);
 
     std::string readError, bom;
     const auto lines = ReadLines(fs, temp, &readError, &bom);
@@ -66,7 +66,7 @@ RewriteOutcome RewriteThroughTemp(FileSystem& fs, const std::string& folder, con
             }
         }
     }
-    fs.Remove(temp, false);
+    fs.ScratchRemove(temp);
     if (!why.empty()) return fail(why);
     return outcome;
 }

@@ -24,9 +24,10 @@ struct RewriteOutcome {
 // Rewrites <folder>\<fileName> through the temporary copy <folder>\<tempName>:
 // the old temporary file is deleted, the target copied to it, the copy read,
 // the target written anew (after its byte-order mark, when it has one), the
-// copy deleted. When the transformation refuses the input or the target
-// cannot be written, the target is left as it was (restored from the copy
-// where writing had begun) and no copy remains.
+// copy deleted. The copy is scratch (neither it nor its removal is flushed):
+// the target's own replace is durable. When the transformation refuses the
+// input or the target cannot be written, the target is left as it was
+// (restored from the copy where writing had begun) and no copy remains.
 // An old temporary copy whose bytes differ from the target may be what an
 // interrupted run saved of it: `notice` says so, naming both (the journal of
 // operations keeps its bytes).

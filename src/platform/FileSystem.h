@@ -91,6 +91,19 @@ public:
     virtual IoResult Copy(const std::string& source, const std::string& destination) = 0;
     // `force` also removes a read-only file.
     virtual IoResult Remove(const std::string& path, bool force) = 0;
+    // A scratch copy (the temporary copy of a rewrite, read back at once and
+    // removed): afterwards `destination` is a byte copy of `source`, put in
+    // place in one step as by Copy, so that a crash of the program leaves it
+    // whole or absent, but flushed to the disk neither itself nor in its
+    // folder, so a power cut may leave it absent, empty or cut short. Nothing
+    // is lost with it: the file it copies is replaced durably, and the
+    // journal of operations keeps its bytes.
+    virtual IoResult ScratchCopy(const std::string& source, const std::string& destination) {
+        return Copy(source, destination);
+    }
+    // Removes a scratch copy as Remove (a read-only one is refused) without
+    // flushing its folder.
+    virtual IoResult ScratchRemove(const std::string& path) { return Remove(path, false); }
     // The source exists afterwards only under the destination's name. An
     // existing destination is replaced in one step, never deleted first; a
     // read-only one is refused unless `force`.

@@ -71,6 +71,8 @@ public:
     IoResult WriteFile(const std::string& path, const std::string& bytes) override;
     IoResult Append(const std::string& path, const std::string& bytes) override;
     IoResult Copy(const std::string& source, const std::string& destination) override;
+    IoResult ScratchCopy(const std::string& source, const std::string& destination) override;
+    IoResult ScratchRemove(const std::string& path) override;
     IoResult Remove(const std::string& path, bool force) override;
     IoResult Move(const std::string& source, const std::string& destination, bool force) override;
     IoResult MakeFolder(const std::string& path) override;
@@ -93,6 +95,9 @@ private:
     // The host path, or nullopt with `error` set when the drive is unknown.
     std::optional<std::filesystem::path> Map(const std::string& path, std::string* error) const;
 #else
+    // Copy and Remove; a scratch copy and its removal are not `durable`.
+    IoResult CopyContent(const std::string& source, const std::string& destination, bool durable);
+    IoResult RemoveEntry(const std::string& path, bool force, bool durable);
     // The path taken apart, or nullopt with `error` set when the drive is unknown.
     std::optional<HostParts> Parse(const std::string& path, std::string* error) const;
     // The open folder that holds the path's last name, and that name as the

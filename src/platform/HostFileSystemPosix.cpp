@@ -185,7 +185,7 @@ struct Content {
     int source = -1;
 };
 
-IoResult WriteNewFlushed(int folder, const std::string& name, const Content& content, mode_t mode) {
+IoResult WriteNew(int folder, const std::string& name, const Content& content, mode_t mode, bool durable) {
     UniqueFd fd(::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
     if (!fd.IsOpen()) return Errno(errno);
     IoResult result = ::fchmod(fd.Get(), mode) == 0 ? IoResult::Success() : Errno(errno);
@@ -193,14 +193,15 @@ IoResult WriteNewFlushed(int folder, const std::string& name, const Content& con
         result = content.bytes ? WriteAll(fd.Get(), content.bytes->data(), content.bytes->size())
                                : CopyAll(content.source, fd.Get());
     }
-    if (result && ::fsync(fd.Get()) != 0) result = Errno(errno);
+    if (result && durable && ::fsync(fd.Get()) != 0) result = Errno(errno);
     if (!fd.Close() && result) result = Errno(errno);
     return result;
 }
 
 // Replaces the file atomically: the new bytes go to a file beside it, are
-// flushed, and that file is renamed over it; then the folder is flushed.
-IoResult ReplaceAt(int folder, const std::string& name, const Content& content) {
+// flushed, and that file is renamed over it; then the folder is flushed. A
+// scratch copy (not `durable`) is put in place the same way, unflushed.
+IoResult ReplaceAt(int folder, const std::string& name, const Content& content, bool durable = true) {
     if (IsReadOnlyAt(folder, name)) return IoResult::Failure(kReadOnly);
     int error = 0;
     const auto target = FollowLinks(folder, name, error);
@@ -211,13 +212,14 @@ IoResult ReplaceAt(int folder, const std::string& name, const Content& content) 
     // A replaced file keeps its permissions.
     const mode_t mode = exists ? st.st_mode & 07777 : DefaultMode();
     const std::string pending = target->name + kPendingWriteSuffix;
-    IoResult result = WriteNewFlushed(target->folder, pending, content, mode);
+    IoResult result = WriteNew(target->folder, pending, content, mode, durable);
     if (result && ::renameat(target->folder, pending.c_str(), target->folder, target->name.c_str()) != 0)
         result = Errno(errno);
     if (!result) {
         ::unlinkat(target->folder, pending.c_str(), 0);
         return result;
     }
+    if (!durable) return IoResult::Success();
     if (const int synced = SyncFolder(target->folder); synced != 0) return Errno(synced);
     return IoResult::Success();
 }
@@ -402,6 +404,15 @@ IoResult HostFileSystem::WriteFile(const std::string& path, const std::string& b
 }
 
 IoResult HostFileSystem::Copy(const std::string& source, const std::string& destination) {
+    return CopyContent(source, destination, true);
+}
+
+IoResult HostFileSystem::ScratchCopy(const std::string& source, const std::string& destination) {
+    return CopyContent(source, destination, false);
+}
+
+IoResult HostFileSystem::CopyContent(const std::string& source, const std::string& destination,
+                                     bool durable) {
     const Call call(*this);
     std::string error;
     auto parts = Parse(source, &error);
@@ -416,12 +427,20 @@ IoResult HostFileSystem::Copy(const std::string& source, const std::string& dest
     parts = Parse(destination, &error);
     folder = parts ? Locate(*parts, name, &error) : nullptr;
     if (!folder) return IoResult::Failure(error);
-    IoResult result = ReplaceAt(folder->fd, name, Content{nullptr, from.Get()});
+    IoResult result = ReplaceAt(folder->fd, name, Content{nullptr, from.Get()}, durable);
     handles_->ForgetListing(*parts, parts->folderEnd);
     return result;
 }
 
 IoResult HostFileSystem::Remove(const std::string& path, bool force) {
+    return RemoveEntry(path, force, true);
+}
+
+IoResult HostFileSystem::ScratchRemove(const std::string& path) {
+    return RemoveEntry(path, false, false);
+}
+
+IoResult HostFileSystem::RemoveEntry(const std::string& path, bool force, bool durable) {
     const Call call(*this);
     std::string error;
     const auto parts = Parse(path, &error);
@@ -433,7 +452,7 @@ IoResult HostFileSystem::Remove(const std::string& path, bool force) {
     if (S_ISDIR(st.st_mode)) return Errno(EISDIR);
     if (!force && IsReadOnlyAt(folder->fd, name)) return IoResult::Failure(kReadOnly);
     if (::unlinkat(folder->fd, name.c_str(), 0) != 0) return Errno(errno);
-    const int synced = SyncFolder(folder->fd);
+    const int synced = durable ? SyncFolder(folder->fd) : 0;
     handles_->ForgetListing(*parts, parts->folderEnd);
     return synced == 0 ? IoResult::Success() : Errno(synced);
 }

@@ -118,8 +118,9 @@ fs::path PendingName(const fs::path& target) {
     return pending;
 }
 
-// Writes the whole buffer to a new file (or appends it) and flushes it to the disk.
-IoResult WriteFlushed(const fs::path& path, const std::string& bytes, DWORD disposition) {
+// Writes the whole buffer to a new file (or appends it) and flushes it to the
+// disk; a scratch copy is not flushed.
+IoResult WriteFlushed(const fs::path& path, const std::string& bytes, DWORD disposition, bool flush = true) {
     HANDLE file = CreateFileW(path.c_str(), disposition == OPEN_ALWAYS ? FILE_APPEND_DATA : GENERIC_WRITE, 0,
                               nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return LastError();
@@ -131,7 +132,7 @@ IoResult WriteFlushed(const fs::path& path, const std::string& bytes, DWORD disp
         ok = ::WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written > 0;
         done += written;
     }
-    if (ok) ok = FlushFileBuffers(file);
+    if (ok && flush) ok = FlushFileBuffers(file);
     const IoResult result = ok ? IoResult::Success() : LastError();
     CloseHandle(file);
     return result;
@@ -161,14 +162,14 @@ IoResult ReplaceFlushed(const fs::path& from, const fs::path& to, bool* crossDev
 }
 
 // Replaces the file atomically: the new bytes go to a file beside it, are
-// flushed, and that file is renamed over it. A file another program holds
-// open without letting others replace it stays as it was.
-IoResult WriteBytes(const fs::path& path, const std::string& bytes) {
+// flushed (unless a scratch copy), and that file is renamed over it. A file
+// another program holds open without letting others replace it stays as it was.
+IoResult WriteBytes(const fs::path& path, const std::string& bytes, bool flush = true) {
     if (IsReadOnlyFile(path)) return IoResult::Failure(kReadOnly);
     const fs::path target = WriteTarget(path);
     if (IsFolder(target)) return IsAFolder();
     const fs::path pending = PendingName(target);
-    IoResult result = WriteFlushed(pending, bytes, CREATE_ALWAYS);
+    IoResult result = WriteFlushed(pending, bytes, CREATE_ALWAYS, flush);
     if (result) result = ReplaceFlushed(pending, target);
     if (!result) DeleteFileW(pending.c_str());
     return result;
@@ -340,6 +341,23 @@ IoResult HostFileSystem::Remove(const std::string& path, bool force) {
     const auto host = Map(path, &error);
     if (!host) return IoResult::Failure(error);
     return RemoveFile(*host, force);
+}
+
+// Put in place as by Copy, nothing flushed.
+IoResult HostFileSystem::ScratchCopy(const std::string& source, const std::string& destination) {
+    std::string error;
+    const auto from = Map(source, &error);
+    if (!from) return IoResult::Failure(error);
+    const auto to = Map(destination, &error);
+    if (!to) return IoResult::Failure(error);
+    const auto bytes = ReadBytes(*from, &error);
+    if (!bytes) return IoResult::Failure(error);
+    return WriteBytes(*to, *bytes, false);
+}
+
+// Deleting a file flushes nothing on Windows anyway.
+IoResult HostFileSystem::ScratchRemove(const std::string& path) {
+    return Remove(path, false);
 }
 
 IoResult HostFileSystem::Append(const std::string& path, const std::string& bytes) {

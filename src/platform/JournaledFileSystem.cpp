@@ -44,21 +44,38 @@ IoResult JournaledFileSystem::Append(const std::string& path, const std::string&
     return Settle(path, inner_.Append(path, bytes));
 }
 
-IoResult JournaledFileSystem::Copy(const std::string& source, const std::string& destination) {
+IoResult JournaledFileSystem::RecordedCopy(const std::string& source, const std::string& destination,
+                                           const std::function<IoResult()>& call) {
     if (journal_.IsOpen()) {
         const auto bytes = inner_.ReadFile(source);
         // A source that cannot be read fails the copy below with its reason.
-        if (!bytes) return inner_.Copy(source, destination);
+        if (!bytes) return call();
         if (auto r = Note(destination, FileImage::Of(*bytes)); !r) return r;
     }
-    return Settle(destination, inner_.Copy(source, destination));
+    return Settle(destination, call());
 }
 
-IoResult JournaledFileSystem::Remove(const std::string& path, bool force) {
+IoResult JournaledFileSystem::Copy(const std::string& source, const std::string& destination) {
+    return RecordedCopy(source, destination, [&] { return inner_.Copy(source, destination); });
+}
+
+IoResult JournaledFileSystem::ScratchCopy(const std::string& source, const std::string& destination) {
+    return RecordedCopy(source, destination, [&] { return inner_.ScratchCopy(source, destination); });
+}
+
+IoResult JournaledFileSystem::RecordedRemove(const std::string& path, const std::function<IoResult()>& call) {
     if (inner_.FileExists(path)) {
         if (auto r = Note(path, FileImage::Absent()); !r) return r;
     }
-    return Settle(path, inner_.Remove(path, force));
+    return Settle(path, call());
+}
+
+IoResult JournaledFileSystem::Remove(const std::string& path, bool force) {
+    return RecordedRemove(path, [&] { return inner_.Remove(path, force); });
+}
+
+IoResult JournaledFileSystem::ScratchRemove(const std::string& path) {
+    return RecordedRemove(path, [&] { return inner_.ScratchRemove(path); });
 }
 
 IoResult JournaledFileSystem::Move(const std::string& source, const std::string& destination, bool force) {

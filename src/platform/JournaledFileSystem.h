@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "platform/FileSystem.h"
 #include "platform/Journal.h"
 
@@ -44,7 +46,9 @@ public:
     IoResult WriteFile(const std::string& path, const std::string& bytes) override;
     IoResult Append(const std::string& path, const std::string& bytes) override;
     IoResult Copy(const std::string& source, const std::string& destination) override;
+    IoResult ScratchCopy(const std::string& source, const std::string& destination) override;
     IoResult Remove(const std::string& path, bool force) override;
+    IoResult ScratchRemove(const std::string& path) override;
     IoResult Move(const std::string& source, const std::string& destination, bool force) override;
     bool RecordsOperations() const override { return journal_.IsOpen(); }
     IoResult MakeFolder(const std::string& path) override { return inner_.MakeFolder(path); }
@@ -56,6 +60,10 @@ private:
     IoResult Note(const std::string& path, const FileImage& after);
     // After a call that failed: records the state the file really has.
     IoResult Settle(const std::string& path, IoResult outcome);
+    // A copy or a removal, durable or scratch (`call`), recorded first.
+    IoResult RecordedCopy(const std::string& source, const std::string& destination,
+                          const std::function<IoResult()>& call);
+    IoResult RecordedRemove(const std::string& path, const std::function<IoResult()>& call);
 
     FileSystem& inner_;
     Journal& journal_;

@@ -12,6 +12,16 @@ bool OneOf(const FileImage& image, const std::vector<FileImage>& images) {
     return std::find(images.begin(), images.end(), image) != images.end();
 }
 
+// The start of a state the operation gave the file: what a power cut can
+// leave of a scratch copy, which is never flushed. Only the operation wrote
+// those bytes, so the file is the operation's to put back.
+bool CutShort(const FileImage& image, const std::vector<FileImage>& images) {
+    return image.exists && std::any_of(images.begin(), images.end(), [&](const FileImage& state) {
+               return state.exists && state.bytes.size() > image.bytes.size() &&
+                      state.bytes.compare(0, image.bytes.size(), image.bytes) == 0;
+           });
+}
+
 IoResult PutBack(FileSystem& fs, const JournalFile& file) {
     if (file.before.exists) return fs.WriteFile(file.path, file.before.bytes);
     return fs.Remove(file.path, false);
@@ -53,7 +63,7 @@ RollbackReport RollBack(FileSystem& fs, const JournalEntry& entry) {
             report.failed.push_back(file->path + ": " + error);
         } else if (*now == file->before) {
             // Never changed, or already put back.
-        } else if (!OneOf(*now, file->afters)) {
+        } else if (!OneOf(*now, file->afters) && !CutShort(*now, file->afters)) {
             report.changedSince.push_back(file->path);
         } else if (auto r = PutBack(fs, *file); !r) {
             report.failed.push_back(file->path + ": " + r.error);

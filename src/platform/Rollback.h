@@ -18,8 +18,9 @@ struct RollbackReport {
 
 // Puts every file the operation touched back to its before-image, the last
 // touched first, when it still holds its before-image or a state the
-// operation gave it; a file that holds anything else was changed by someone
-// else since and is left alone. Leftovers of interrupted writes are removed.
+// operation gave it, whole or cut short; a file that holds anything else was
+// changed by someone else since and is left alone. Leftovers of interrupted
+// writes are removed.
 RollbackReport RollBack(FileSystem& fs, const JournalEntry& entry);
 
 struct Recovery {

@@ -101,8 +101,17 @@ IoResult FaultyFileSystem::Copy(const std::string& source, const std::string& de
                      [&] { return inner_.Copy(source, destination); });
 }
 
+IoResult FaultyFileSystem::ScratchCopy(const std::string& source, const std::string& destination) {
+    return WriteSide(Op::Copy, "ScratchCopy", source + " -> " + destination,
+                     [&] { return inner_.ScratchCopy(source, destination); });
+}
+
 IoResult FaultyFileSystem::Remove(const std::string& path, bool force) {
     return WriteSide(Op::Remove, "Remove", path, [&] { return inner_.Remove(path, force); });
+}
+
+IoResult FaultyFileSystem::ScratchRemove(const std::string& path) {
+    return WriteSide(Op::Remove, "ScratchRemove", path, [&] { return inner_.ScratchRemove(path); });
 }
 
 IoResult FaultyFileSystem::Move(const std::string& source, const std::string& destination, bool force) {

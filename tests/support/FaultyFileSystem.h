@@ -18,7 +18,7 @@ namespace zephrane::testing {
 class FaultyFileSystem : public FileSystem {
 public:
     // The read-side operations, then the write-side ones (those StopAfter
-    // counts).
+    // counts). A scratch copy is a Copy and its removal a Remove.
     enum class Op {
         FileExists,
         FolderExists,
@@ -60,7 +60,7 @@ public:
     void StopAfter(int k) { stopAfter_ = k; }
 
     // Write-side calls made so far (the stopped one not included), each as
-    // "WriteFile <path>", "Copy <source> -> <destination>" ...
+    // "WriteFile <path>", "Copy <source> -> <destination>", "ScratchCopy ..." ...
     const std::vector<std::string>& Writes() const { return writes_; }
 
     bool FileExists(const std::string& path) const override;
@@ -81,7 +81,9 @@ public:
     IoResult WriteFile(const std::string& path, const std::string& bytes) override;
     IoResult Append(const std::string& path, const std::string& bytes) override;
     IoResult Copy(const std::string& source, const std::string& destination) override;
+    IoResult ScratchCopy(const std::string& source, const std::string& destination) override;
     IoResult Remove(const std::string& path, bool force) override;
+    IoResult ScratchRemove(const std::string& path) override;
     IoResult Move(const std::string& source, const std::string& destination, bool force) override;
     IoResult MakeFolder(const std::string& path) override;
     IoResult RemoveFolder(const std::string& path) override;

@@ -60,6 +60,11 @@ TEST(HostFileSystem, ReadsWritesListsAndRefusesAsWindowsWould) {
     ASSERT_TRUE(hfs.WriteFile("C:\\a.bin", "a much longer first content"));
     ASSERT_TRUE(hfs.WriteFile("C:\\A.BIN", all));
     dir.Write("b.bin", "an older and longer destination");
+    ASSERT_TRUE(hfs.ScratchCopy("C:\\a.bin", "C:\\B.bin"));
+    EXPECT_EQ(ReadBytes(dir.Path() / "b.bin"), all);
+    ASSERT_TRUE(hfs.ScratchRemove("C:\\B.BIN"));
+    EXPECT_FALSE(fs::exists(dir.Path() / "b.bin"));
+    dir.Write("b.bin", "an older and longer destination");
     ASSERT_TRUE(hfs.Copy("C:\\a.bin", "C:\\B.bin"));
     ASSERT_TRUE(hfs.Move("C:\\B.BIN", "C:\\root\\FILE.txt", false));
     EXPECT_EQ(hfs.ReadFile("C:\\root\\file.txt", nullptr), all);
@@ -68,9 +73,10 @@ TEST(HostFileSystem, ReadsWritesListsAndRefusesAsWindowsWould) {
 
     // A read-only file is refused to everyone, root included, unless forced.
     fs::permissions(dir.Path() / "a.bin", fs::perms::owner_write, fs::perm_options::remove);
-    for (const auto& result :
-         {hfs.WriteFile("C:\\a.bin", "x"), hfs.Copy("C:\\root\\file.txt", "C:\\a.bin"),
-          hfs.Move("C:\\root\\file.txt", "C:\\a.bin", false), hfs.Remove("C:\\a.bin", false)})
+    for (const auto& result : {hfs.WriteFile("C:\\a.bin", "x"), hfs.Copy("C:\\root\\file.txt", "C:\\a.bin"),
+                               hfs.ScratchCopy("C:\\root\\file.txt", "C:\\a.bin"),
+                               hfs.Move("C:\\root\\file.txt", "C:\\a.bin", false),
+                               hfs.Remove("C:\\a.bin", false), hfs.ScratchRemove("C:\\a.bin")})
         EXPECT_EQ(result.error, "The file is read-only.");
     EXPECT_EQ(ReadBytes(dir.Path() / "a.bin"), all);
     EXPECT_TRUE(hfs.Remove("C:\\a.bin", true));
@@ -80,7 +86,8 @@ TEST(HostFileSystem, ReadsWritesListsAndRefusesAsWindowsWould) {
     EXPECT_FALSE(hfs.ReadFile("C:\\root", &error));
     EXPECT_EQ(error, "Is a directory");
     for (const auto& result : {hfs.WriteFile("C:\\nowhere\\x", "x"), hfs.Copy("C:\\a.bin", "C:\\y"),
-                               hfs.Move("C:\\a.bin", "C:\\y", false), hfs.Remove("C:\\a.bin", true)})
+                               hfs.ScratchCopy("C:\\a.bin", "C:\\y"), hfs.Move("C:\\a.bin", "C:\\y", false),
+                               hfs.Remove("C:\\a.bin", true), hfs.ScratchRemove("C:\\a.bin")})
         EXPECT_EQ(result.error, "No such file or directory");
     EXPECT_EQ(hfs.WriteFile("Q:\\x.txt", "x").error, "The drive Q: does not exist.");
 }
