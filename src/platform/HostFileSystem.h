@@ -91,13 +91,13 @@ private:
         const HostFileSystem& fs_;
     };
 
+    // Copy and Remove; a scratch copy and its removal are not `durable`.
+    IoResult CopyContent(const std::string& source, const std::string& destination, bool durable);
+    IoResult RemoveEntry(const std::string& path, bool force, bool durable);
 #ifdef _WIN32
     // The host path, or nullopt with `error` set when the drive is unknown.
     std::optional<std::filesystem::path> Map(const std::string& path, std::string* error) const;
 #else
-    // Copy and Remove; a scratch copy and its removal are not `durable`.
-    IoResult CopyContent(const std::string& source, const std::string& destination, bool durable);
-    IoResult RemoveEntry(const std::string& path, bool force, bool durable);
     // The path taken apart, or nullopt with `error` set when the drive is unknown.
     std::optional<HostParts> Parse(const std::string& path, std::string* error) const;
     // The open folder that holds the path's last name, and that name as the

@@ -326,25 +326,16 @@ IoResult HostFileSystem::WriteFile(const std::string& path, const std::string& b
 }
 
 IoResult HostFileSystem::Copy(const std::string& source, const std::string& destination) {
-    std::string error;
-    const auto from = Map(source, &error);
-    if (!from) return IoResult::Failure(error);
-    const auto to = Map(destination, &error);
-    if (!to) return IoResult::Failure(error);
-    const auto bytes = ReadBytes(*from, &error);
-    if (!bytes) return IoResult::Failure(error);
-    return WriteBytes(*to, *bytes);
-}
-
-IoResult HostFileSystem::Remove(const std::string& path, bool force) {
-    std::string error;
-    const auto host = Map(path, &error);
-    if (!host) return IoResult::Failure(error);
-    return RemoveFile(*host, force);
+    return CopyContent(source, destination, true);
 }
 
 // Put in place as by Copy, nothing flushed.
 IoResult HostFileSystem::ScratchCopy(const std::string& source, const std::string& destination) {
+    return CopyContent(source, destination, false);
+}
+
+IoResult HostFileSystem::CopyContent(const std::string& source, const std::string& destination,
+                                     bool durable) {
     std::string error;
     const auto from = Map(source, &error);
     if (!from) return IoResult::Failure(error);
@@ -352,12 +343,23 @@ IoResult HostFileSystem::ScratchCopy(const std::string& source, const std::strin
     if (!to) return IoResult::Failure(error);
     const auto bytes = ReadBytes(*from, &error);
     if (!bytes) return IoResult::Failure(error);
-    return WriteBytes(*to, *bytes, false);
+    return WriteBytes(*to, *bytes, durable);
+}
+
+IoResult HostFileSystem::Remove(const std::string& path, bool force) {
+    return RemoveEntry(path, force, true);
 }
 
 // Deleting a file flushes nothing on Windows anyway.
 IoResult HostFileSystem::ScratchRemove(const std::string& path) {
-    return Remove(path, false);
+    return RemoveEntry(path, false, false);
+}
+
+IoResult HostFileSystem::RemoveEntry(const std::string& path, bool force, bool) {
+    std::string error;
+    const auto host = Map(path, &error);
+    if (!host) return IoResult::Failure(error);
+    return RemoveFile(*host, force);
 }
 
 IoResult HostFileSystem::Append(const std::string& path, const std::string& bytes) {
