@@ -95,8 +95,8 @@ private:
         auto patrols = ReadCareerFile(platform_.fs, patrolsPath_, why);
         if (!patrols) return Fail(patrolsPath_, why);
         patrolsBytes_ = std::move(*patrols);
-        std::vector<std::string> out;
-        if (!RewritePatrolLines(SplitLines(patrolsBytes_), Change(), out, why))
+        OutputLines out;
+        if (!RewritePatrolLines(SplitLineViews(patrolsBytes_), Change(), out, why))
             return Fail(patrolsPath_, why);
 
         auto careers = ReadCareerFile(platform_.fs, careersPath_, why);
@@ -106,7 +106,7 @@ private:
         bool found = false;
         loadout_ = LookUpLoadout(platform_.fs, order_, found, why);
         if (!found) return Fail(order_.basicCfgPath, why);
-        if (!RewriteCareerLines(SplitLines(careersBytes_), loadout_, out, why))
+        if (!RewriteCareerLines(SplitLineViews(careersBytes_), loadout_, out, why))
             return Fail(careersPath_, why);
         return true;
     }
@@ -116,19 +116,19 @@ private:
     bool Write() {
         writeBegun_ = true;
         const PatrolChange change = Change();
-        const auto patrols = RewriteThroughTemp(
-            platform_.fs, folder_, kPatrolsFile, kPatrolsTemp,
-            [&](const std::vector<std::string>& in, std::vector<std::string>& out, std::string& error) {
-                return RewritePatrolLines(in, change, out, error);
-            });
+        const auto patrols =
+            RewriteThroughTemp(platform_.fs, folder_, kPatrolsFile, kPatrolsTemp,
+                               [&](const LineViews& in, OutputLines& out, std::string& error) {
+                                   return RewritePatrolLines(in, change, out, error);
+                               });
         Notify(patrols.notice);
         if (!patrols.ok) return Fail(patrols.path, patrols.error);
 
-        const auto careers = RewriteThroughTemp(
-            platform_.fs, folder_, kCareersFile, kCareersTemp,
-            [&](const std::vector<std::string>& in, std::vector<std::string>& out, std::string& error) {
-                return RewriteCareerLines(in, loadout_, out, error);
-            });
+        const auto careers =
+            RewriteThroughTemp(platform_.fs, folder_, kCareersFile, kCareersTemp,
+                               [&](const LineViews& in, OutputLines& out, std::string& error) {
+                                   return RewriteCareerLines(in, loadout_, out, error);
+                               });
         Notify(careers.notice);
         if (!careers.ok) return Fail(careers.path, careers.error + PutPatrolsBack());
         return true;

@@ -12,9 +12,9 @@ bool Fail(std::string& error, const std::string& why) {
 }
 
 // "[PATROL 007]" from the first count line "PATROLS=7" of the file.
-bool FindCurrentHeader(const std::vector<std::string>& in, const std::string& countKey,
-                       const std::string& sectionName, std::string& header, std::string& error) {
-    for (const auto& line : in) {
+bool FindCurrentHeader(const LineViews& in, const std::string& countKey, const std::string& sectionName,
+                       std::string& header, std::string& error) {
+    for (const auto line : in) {
         if (!BeginsWithKey(line, countKey)) continue;
         const auto count = FormatCount(GetCfgValue(line));
         if (!count)
@@ -26,17 +26,16 @@ bool FindCurrentHeader(const std::vector<std::string>& in, const std::string& co
     return Fail(error, "The file has no " + countKey + " line.");
 }
 
-bool IsHeaderLine(const std::string& line, const std::string& header) {
+bool IsHeaderLine(std::string_view line, const std::string& header) {
     return ToUpperAscii(TrimBlanks(line)) == header;
 }
 
 // Copies lines to `out` up to the first that begins with `key`, which is
 // read into `line` but not copied.
-bool CopyUpToKey(LineReader& reader, const std::string& key, std::vector<std::string>& out,
-                 std::string& line) {
+bool CopyUpToKey(LineReader& reader, const std::string& key, OutputLines& out, std::string_view& line) {
     while (reader.Next(line)) {
         if (BeginsWithKey(line, key)) return true;
-        out.push_back(line);
+        out.Keep(line);
     }
     return false;
 }
@@ -51,7 +50,7 @@ struct Replacement {
 };
 
 bool ReplacePatrolKeys(LineReader& reader, const std::string& header, const PatrolChange& change,
-                       std::vector<std::string>& out, std::string& error) {
+                       OutputLines& out, std::string& error) {
     const Replacement replacements[] = {
         {"StartLocation=", "StartLocation=" + change.pickupCode},
         {"EndLocation=", "EndLocation=" + change.pickupCode},
@@ -59,10 +58,10 @@ bool ReplacePatrolKeys(LineReader& reader, const std::string& header, const Patr
         {"SubVersion=", "SubVersion=" + change.subVersion},
         {"SubName=", "SubName=U-" + change.uboatNumber},
     };
-    std::string line;
+    std::string_view line;
     for (const auto& r : replacements) {
         if (!CopyUpToKey(reader, r.key, out, line)) return Fail(error, MissingKey(header, r.key));
-        out.push_back(r.line);
+        out.Add(r.line);
     }
     return true;
 }
@@ -91,29 +90,30 @@ std::vector<std::string> LoadoutLines(const Loadout& l) {
     };
 }
 
-bool ReplaceLoadout(LineReader& reader, const std::string& header, const Loadout& loadout,
-                    std::vector<std::string>& out, std::string& error) {
-    std::string line;
+bool ReplaceLoadout(LineReader& reader, const std::string& header, const Loadout& loadout, OutputLines& out,
+                    std::string& error) {
+    std::string_view line;
     if (!CopyUpToKey(reader, "SubVersion=", out, line)) return Fail(error, MissingKey(header, "SubVersion="));
-    out.push_back(line);
-    for (auto& l : LoadoutLines(loadout)) out.push_back(std::move(l));
+    out.Keep(line);
+    for (auto& l : LoadoutLines(loadout)) out.Add(std::move(l));
     // The old loadout lines between SubVersion and ForeTubes are dropped.
     if (!reader.NextWithKey("ForeTubes=", line)) return Fail(error, MissingKey(header, "ForeTubes="));
-    out.push_back(line);
+    out.Keep(line);
     return true;
 }
 
 // Copies the file and lets `edit` rewrite the section after each line that
 // is the current section's header.
 template <typename Edit>
-bool RewriteSection(const std::vector<std::string>& in, const std::string& header,
-                    std::vector<std::string>& out, std::string& error, Edit edit) {
-    out.clear();
+bool RewriteSection(const LineViews& in, const std::string& header, OutputLines& out, std::string& error,
+                    Edit edit) {
+    out.Clear();
+    out.Reserve(in.size());
     LineReader reader(in);
-    std::string line;
+    std::string_view line;
     bool seen = false;
     while (reader.Next(line)) {
-        out.push_back(line);
+        out.Keep(line);
         if (!IsHeaderLine(line, header)) continue;
         seen = true;
         if (!edit(reader)) return false;
@@ -136,8 +136,8 @@ std::optional<std::string> FormatCount(const std::string& count) {
     return digits;
 }
 
-bool RewritePatrolLines(const std::vector<std::string>& in, const PatrolChange& change,
-                        std::vector<std::string>& out, std::string& error) {
+bool RewritePatrolLines(const LineViews& in, const PatrolChange& change, OutputLines& out,
+                        std::string& error) {
     std::string header;
     if (!FindCurrentHeader(in, "PATROLS=", "PATROL", header, error)) return false;
     return RewriteSection(in, header, out, error, [&](LineReader& reader) {
@@ -145,8 +145,7 @@ bool RewritePatrolLines(const std::vector<std::string>& in, const PatrolChange& 
     });
 }
 
-bool RewriteCareerLines(const std::vector<std::string>& in, const Loadout& loadout,
-                        std::vector<std::string>& out, std::string& error) {
+bool RewriteCareerLines(const LineViews& in, const Loadout& loadout, OutputLines& out, std::string& error) {
     std::string header;
     if (!FindCurrentHeader(in, "CAREERS=", "CAREER", header, error)) return false;
     return RewriteSection(in, header, out, error, [&](LineReader& reader) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/TextFile.h"
+
 namespace zephrane {
 
 // The new boat as the current patrol of Patrols_0.cfg records it.
@@ -44,12 +46,11 @@ std::optional<std::string> FormatCount(const std::string& count);
 // The lines of Patrols_0.cfg with the current patrol's start and end location,
 // type, version and name replaced. False, with `error` in plain words, when the
 // count line, the current patrol's section or one of its keys is missing.
-bool RewritePatrolLines(const std::vector<std::string>& in, const PatrolChange& change,
-                        std::vector<std::string>& out, std::string& error);
+bool RewritePatrolLines(const LineViews& in, const PatrolChange& change, OutputLines& out,
+                        std::string& error);
 
 // The lines of Careers_0.cfg with the loadout of the current career written
 // after its SubVersion line, in place of everything up to its ForeTubes line.
-bool RewriteCareerLines(const std::vector<std::string>& in, const Loadout& loadout,
-                        std::vector<std::string>& out, std::string& error);
+bool RewriteCareerLines(const LineViews& in, const Loadout& loadout, OutputLines& out, std::string& error);
 
 }  // namespace zephrane

@@ -10,13 +10,13 @@ char UpperAscii(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+}  // namespace
+
 std::string_view TrimmedView(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
-
-}  // namespace
 
 std::string ToUpperAscii(std::string text) {
     for (char& c : text) c = UpperAscii(c);
@@ -31,18 +31,22 @@ std::string TrimBlanks(std::string_view text) {
     return std::string(TrimmedView(text));
 }
 
-std::string GetCfgValue(std::string_view sLine) {
-    const auto equals = sLine.find('=');
-    if (sLine.empty() || equals == std::string_view::npos) return "";
-    if (sLine[0] == ';') return "";
-    const auto semicolon = sLine.find(';');
-    const std::size_t end = semicolon == std::string_view::npos ? sLine.size() : semicolon;
-    if (end <= equals + 1) return "";
-    return TrimBlanks(sLine.substr(equals + 1, end - equals - 1));
+std::string_view CfgValueView(std::string_view line) {
+    const auto equals = line.find('=');
+    if (line.empty() || equals == std::string_view::npos) return {};
+    if (line[0] == ';') return {};
+    const auto semicolon = line.find(';');
+    const std::size_t end = semicolon == std::string_view::npos ? line.size() : semicolon;
+    if (end <= equals + 1) return {};
+    return TrimmedView(line.substr(equals + 1, end - equals - 1));
 }
 
-bool IsWholeNumber(const std::string& text) {
-    const std::string t = TrimBlanks(text);
+std::string GetCfgValue(std::string_view sLine) {
+    return std::string(CfgValueView(sLine));
+}
+
+bool IsWholeNumber(std::string_view text) {
+    const std::string_view t = TrimmedView(text);
     std::size_t i = 0;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
     if (i == t.size()) return false;
@@ -52,11 +56,15 @@ bool IsWholeNumber(const std::string& text) {
     return true;
 }
 
-int ToWholeNumber(const std::string& text, int fallback) {
+int ToWholeNumber(std::string_view text, int fallback) {
     if (!IsWholeNumber(text)) return fallback;
-    const std::string t = TrimBlanks(text);
+    const std::string_view t = TrimmedView(text);
+    // Seven characters at most: a sign and six digits cannot overflow.
     if (t.size() > 7) return fallback;
-    const long value = std::stol(t);
+    const bool negative = t[0] == '-';
+    long value = 0;
+    for (const char c : t.substr(t[0] == '+' || negative ? 1 : 0)) value = value * 10 + (c - '0');
+    if (negative) value = -value;
     if (value < -32768 || value > 32767) return fallback;
     return static_cast<int>(value);
 }
@@ -74,9 +82,9 @@ std::string MarkerLine() {
     return std::string(";   ") + kMarkerText;
 }
 
-bool IsMarked(const std::vector<std::string>& lines) {
-    for (const auto& line : lines) {
-        if (line.find(kMarkerText) != std::string::npos) return true;
+bool IsMarked(const std::vector<std::string_view>& lines) {
+    for (const auto line : lines) {
+        if (line.find(kMarkerText) != std::string_view::npos) return true;
         if (BeginsWithKey(line, "[FLOTILLA]")) return false;
     }
     return false;

@@ -24,17 +24,20 @@ bool BeginsWithExact(std::string_view line, std::string_view prefix);
 // The value of a key line: the text between the first "=" and the first ";"
 // (or the end), without surrounding blanks; empty for anything else.
 std::string GetCfgValue(std::string_view sLine);
+// The same value as a view into the line, for readers that only compare it.
+std::string_view CfgValueView(std::string_view line);
 
 // Blanks (spaces only) removed from both ends.
 std::string TrimBlanks(std::string_view text);
+std::string_view TrimmedView(std::string_view text);
 
 std::string ToUpperAscii(std::string text);
 
 // Whether `text` is a whole number as the game writes them: optional blanks,
 // an optional sign, digits. Used before a value is converted.
-bool IsWholeNumber(const std::string& text);
+bool IsWholeNumber(std::string_view text);
 // The number, or `fallback` when `text` is not a whole number in 16-bit range.
-int ToWholeNumber(const std::string& text, int fallback = 0);
+int ToWholeNumber(std::string_view text, int fallback = 0);
 
 // A line or value of a file as a message shows it: at most 200 characters,
 // then "â¦" (the Windows-1252 byte 0x85), so that a damaged file's
@@ -48,6 +51,6 @@ std::string MarkerLine();
 
 // A flotilla configuration counts as marked when a line containing the marker
 // text comes before the first line that begins with "[FLOTILLA]".
-bool IsMarked(const std::vector<std::string>& lines);
+bool IsMarked(const std::vector<std::string_view>& lines);
 
 }  // namespace zephrane

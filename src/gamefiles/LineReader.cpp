@@ -6,7 +6,7 @@ namespace zephrane {
 
 bool LineReader::Next(std::string_view& line) {
     if (AtEnd()) return false;
-    line = lines_[next_++];
+    line = (*lines_)[next_++];
     return true;
 }
 

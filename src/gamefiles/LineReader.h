@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,14 +10,20 @@ namespace zephrane {
 // Sequential reader over the lines of a file, for the readers that search
 // key after key. Every search reads at least one new line before it tests,
 // and stops at the end of the file instead of reading past it. It reads the
-// lines where they are (views), so they must outlive the reader.
+// lines where they are (views), so they must outlive the reader; a list of
+// views it is given by reference must too, one given by value it keeps.
 class LineReader {
 public:
     // Implicit, so that a routine taking a reader takes a file's lines too.
-    LineReader(const std::vector<std::string>& lines) : lines_(lines.begin(), lines.end()) {}
-    LineReader(std::vector<std::string_view> lines) : lines_(std::move(lines)) {}
+    LineReader(const std::vector<std::string>& lines)
+        : owned_(std::make_shared<const std::vector<std::string_view>>(lines.begin(), lines.end())),
+          lines_(owned_.get()) {}
+    LineReader(const std::vector<std::string_view>& lines) : lines_(&lines) {}
+    LineReader(std::vector<std::string_view>&& lines)
+        : owned_(std::make_shared<const std::vector<std::string_view>>(std::move(lines))),
+          lines_(owned_.get()) {}
 
-    bool AtEnd() const { return next_ >= lines_.size(); }
+    bool AtEnd() const { return next_ >= lines_->size(); }
     bool Next(std::string_view& line);
     bool Next(std::string& line);
     // Reads lines until one begins with `key` (the key test); false at the end.
@@ -24,7 +31,9 @@ public:
     bool NextWithKey(std::string_view key, std::string& line);
 
 private:
-    std::vector<std::string_view> lines_;
+    // Shared, so that a copy of the reader reads the same list.
+    std::shared_ptr<const std::vector<std::string_view>> owned_;
+    const std::vector<std::string_view>* lines_;
     std::size_t next_ = 0;
 };
 

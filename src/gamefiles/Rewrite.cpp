@@ -46,15 +46,15 @@ RewriteOutcome RewriteThroughTemp(FileSystem& fs, const std::string& folder, con
     }
     if (auto r = fs.ScratchCopy(target, temp); !r) return fail("No temporary copy could be made: " + r.error);
 
-    std::string readError, bom;
-    const auto lines = ReadLines(fs, temp, &readError, &bom);
-    std::vector<std::string> out;
+    std::string readError;
+    const auto text = ReadLineViews(fs, temp, &readError);
+    OutputLines out;
     std::string why;
-    if (!lines) {
+    if (!text) {
         why = "The file could not be read: " + readError;
-    } else if (!transform(*lines, out, why)) {
+    } else if (!transform(text->lines, out, why)) {
         if (why.empty()) why = "The file does not have the expected layout.";
-    } else if (auto r = WriteLines(fs, target, out, bom); !r) {
+    } else if (auto r = WriteLines(fs, target, out.Lines(), text->bom); !r) {
         why = "The file could not be written: " + r.error;
         // Writing may have emptied the file: put the old bytes back. A file that
         // was refused outright (read-only) still holds them and needs nothing.

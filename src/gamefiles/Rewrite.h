@@ -5,14 +5,14 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "platform/TextFile.h"
 
 namespace zephrane {
 
 // A writer's line transformation: reads the old lines, appends the new ones
-// to `out`. Returning false abandons the rewrite (the input is malformed);
-// `error` then says why, in words a player understands.
-using LineTransform = std::function<bool(const std::vector<std::string>& in, std::vector<std::string>& out,
-                                         std::string& error)>;
+// to `out` (keeping the old ones it leaves as they are). Returning false abandons the rewrite (the input is
+// malformed); `error` then says why, in words a player understands.
+using LineTransform = std::function<bool(const LineViews& in, OutputLines& out, std::string& error)>;
 
 struct RewriteOutcome {
     bool ok = true;

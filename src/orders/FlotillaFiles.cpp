@@ -36,10 +36,10 @@ RestoreOutcome RestoreFlotillaFromBackup(FileSystem& fs, const std::string& back
     // An emptied backup, or one that is not text, would put nothing the game
     // can use in place of its configuration.
     std::string error;
-    const auto lines = ReadLines(fs, backup, &error);
-    if (!lines || lines->empty()) {
+    const auto text = ReadLineViews(fs, backup, &error);
+    if (!text || text->lines.empty()) {
         outcome.error =
-            "The backup is damaged. " + (lines ? "It is empty." : "It could not be read: " + error);
+            "The backup is damaged. " + (text ? "It is empty." : "It could not be read: " + error);
         return outcome;
     }
     const auto before = fs.ReadFile(live);

@@ -19,15 +19,15 @@ void ResetFlotillaConfiguration(Platform& platform, const std::string& sGamePath
         return;
     }
     std::string error;
-    const auto lines = ReadLines(platform.fs, live, &error);
-    if (!lines) {
+    const auto text = ReadLineViews(platform.fs, live, &error);
+    if (!text) {
         platform.dialogs.MsgBox("Could not read the file\r\n" + ShownPath(live) + "\r\n" + error,
                                 kStyleCritical, kTitle);
         return;
     }
     // The marker counts only before the first section header; a file with
     // neither has not been written by an order.
-    if (!IsMarked(*lines)) {
+    if (!IsMarked(text->lines)) {
         platform.dialogs.MsgBox("Your current Flotilla.cfg file as not been modified by Zephrane.",
                                 kStyleInformation, kTitle);
         return;

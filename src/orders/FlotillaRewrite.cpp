@@ -20,10 +20,10 @@ const BaseRec* FindDeparture(const std::vector<BaseRec>& bases, const std::strin
 // Writes the lines of one flotilla block; `j` is the key number as text.
 class BaseListWriter {
 public:
-    BaseListWriter(std::vector<std::string>& out, const std::string& j) : out_(out), j_(j) {}
+    BaseListWriter(OutputLines& out, const std::string& j) : out_(out), j_(j) {}
 
     void Line(const std::string& key, const std::string& suffix, const std::string& value) {
-        out_.push_back(key + j_ + suffix + "=" + value);
+        out_.Add(key + j_ + suffix + "=" + value);
     }
     void Dates(const std::string& n, const std::string& which, const std::string& year,
                const std::string& month) {
@@ -40,7 +40,7 @@ public:
     }
 
 private:
-    std::vector<std::string>& out_;
+    OutputLines& out_;
     std::string j_;
 };
 
@@ -79,15 +79,15 @@ void WriteKeptBases(BaseListWriter& writer, const FlotillaOrder& order, const Fl
 
 }  // namespace
 
-bool BuildOrderFlotillaLines(const std::vector<std::string>& backup, const FlotillaOrder& order,
+bool BuildOrderFlotillaLines(const LineViews& backup, const FlotillaOrder& order,
                              const FlotillaRec& destination, const std::vector<BaseRec>& bases,
-                             std::vector<std::string>& out, std::string& error) {
+                             OutputLines& out, std::string& error) {
     const std::string j = std::to_string(order.j);
     const std::string flotillaKey = "Flotilla" + j + "=" + order.destinationCode;
     const std::string nbBasesKey = "NbBases" + j;
     const std::string nbUboatsKey = "NbUboats" + j;
     std::size_t next = 0;
-    std::string line;
+    std::string_view line;
     const auto read = [&]() {
         if (next >= backup.size()) return false;
         line = backup[next++];
@@ -98,26 +98,27 @@ bool BuildOrderFlotillaLines(const std::vector<std::string>& backup, const Floti
         return false;
     };
 
-    out.clear();
-    out.push_back(MarkerLine());
+    out.Clear();
+    out.Reserve(backup.size() + 1);
+    out.Add(MarkerLine());
     while (read()) {
         if (!BeginsWithExact(line, flotillaKey)) {
-            out.push_back(line);
+            out.Keep(line);
             continue;
         }
         while (!BeginsWithExact(line, nbBasesKey)) {
-            out.push_back(line);
+            out.Keep(line);
             if (!read()) return pastEnd();
         }
         BaseListWriter writer(out, j);
-        out.push_back(nbBasesKey + "=" + std::to_string(ToWholeNumber(destination.sNbBases) - order.k + 1));
+        out.Add(nbBasesKey + "=" + std::to_string(ToWholeNumber(destination.sNbBases) - order.k + 1));
         WritePickupBase(writer, order, bases);
         WriteKeptBases(writer, order, destination, bases);
         // The old base lines up to the U-boat count are replaced by the above.
         while (!BeginsWithExact(line, nbUboatsKey)) {
             if (!read()) return pastEnd();
         }
-        out.push_back(line);
+        out.Keep(line);
     }
     return true;
 }
@@ -150,13 +151,14 @@ bool RewriteFlotillaForOrder(Platform& platform, const OrderState& state, const 
 
     if (order.j < 0 || order.j >= static_cast<int>(state.FlotillaTable.size()))
         return fail("Subscript out of range");
-    std::string error, bom;
-    const auto lines = ReadLines(platform.fs, backup, &error, &bom);
-    if (!lines) return fail(error.empty() ? "File not found" : error);
-    std::vector<std::string> out;
-    if (!BuildOrderFlotillaLines(*lines, order, state.FlotillaTable[order.j], state.BaseTable, out, error))
+    std::string error;
+    const auto text = ReadLineViews(platform.fs, backup, &error);
+    if (!text) return fail(error.empty() ? "File not found" : error);
+    OutputLines out;
+    if (!BuildOrderFlotillaLines(text->lines, order, state.FlotillaTable[order.j], state.BaseTable, out,
+                                 error))
         return fail(error);
-    if (auto r = WriteLines(platform.fs, live, out, bom); !r) return fail(r.error);
+    if (auto r = WriteLines(platform.fs, live, out.Lines(), text->bom); !r) return fail(r.error);
     return true;
 }
 

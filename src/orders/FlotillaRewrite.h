@@ -7,6 +7,7 @@
 #include "orders/FlotillaTable.h"
 #include "orders/Order.h"
 #include "platform/Platform.h"
+#include "platform/TextFile.h"
 
 namespace zephrane {
 
@@ -29,9 +30,9 @@ inline constexpr const char* kInputPastEndOfFile = "Input past end of file";
 // backup's lines with the base list of flotilla j replaced by the pickup
 // location and the bases from k on. Returns false with `error` when the
 // backup ends before the NbBases or NbUboats line of that flotilla.
-bool BuildOrderFlotillaLines(const std::vector<std::string>& backup, const FlotillaOrder& order,
+bool BuildOrderFlotillaLines(const LineViews& backup, const FlotillaOrder& order,
                              const FlotillaRec& destination, const std::vector<BaseRec>& bases,
-                             std::vector<std::string>& out, std::string& error);
+                             OutputLines& out, std::string& error);
 
 // Writes the game's Flotilla.cfg for the order from the backup. When anything
 // goes wrong the recovery runs (its messages, then the restore) and the

@@ -15,48 +15,48 @@ enum class MarkerSearch { Marked, NotMarked, NoSection };
 
 // Reads from the top until the marker or the section header, whichever comes
 // first; a file with neither is not one the game can use.
-MarkerSearch SearchMarker(const std::vector<std::string>& lines) {
-    for (const auto& line : lines) {
-        if (line.find(kMarkerText) != std::string::npos) return MarkerSearch::Marked;
+MarkerSearch SearchMarker(const LineViews& lines) {
+    for (const auto line : lines) {
+        if (line.find(kMarkerText) != std::string_view::npos) return MarkerSearch::Marked;
         if (BeginsWithKey(line, "[FLOTILLA]")) return MarkerSearch::NotMarked;
     }
     return MarkerSearch::NoSection;
 }
 
 // Reads on to the next line that begins with `key`.
-bool NextKeyLine(LineReader& reader, const std::string& key, const std::string& flotillaLine,
-                 std::string& line, std::string& why) {
+bool NextKeyLine(LineReader& reader, std::string_view key, std::string_view flotillaLine,
+                 std::string_view& line, std::string& why) {
     if (reader.NextWithKey(key, line)) return true;
-    why = "It ends before the " + key + " line of the flotilla line " + QuoteLine(flotillaLine) + ".";
+    why = "It ends before the " + std::string(key) + " line of the flotilla line " + QuoteLine(flotillaLine) +
+          ".";
     return false;
 }
 
-bool NextValue(LineReader& reader, const std::string& key, const std::string& flotillaLine,
-               std::string& value, std::string& why) {
-    std::string line;
+bool NextValue(LineReader& reader, std::string_view key, std::string_view flotillaLine, std::string& value,
+               std::string& why) {
+    std::string_view line;
     if (!NextKeyLine(reader, key, flotillaLine, line, why)) return false;
-    value = GetCfgValue(line);
+    value = CfgValueView(line);
     return true;
 }
 
 // A year or month of a base takes part in date comparisons: it must be one.
-bool NextDateValue(LineReader& reader, const std::string& key, const std::string& flotillaLine, int low,
-                   int high, std::string& value, std::string& why) {
-    std::string line;
+bool NextDateValue(LineReader& reader, std::string_view key, std::string_view flotillaLine, int low, int high,
+                   std::string& value, std::string& why) {
+    std::string_view line;
     if (!NextKeyLine(reader, key, flotillaLine, line, why)) return false;
-    value = GetCfgValue(line);
+    value = CfgValueView(line);
     const int number = ToWholeNumber(value, low - 1);
     if (number >= low && number <= high) return true;
     why = "The line " + QuoteLine(line) + " does not hold a " + (key == "DATE" ? "year" : "month") + ".";
     return false;
 }
 
-bool ReadBases(LineReader& reader, const std::string& flotillaLine, int count, FlotillaRec& flotilla,
+bool ReadBases(LineReader& reader, std::string_view flotillaLine, int count, FlotillaRec& flotilla,
                const OrderState& state, std::vector<BaseRec>& bases, std::string& why) {
     for (int b = 0; b < count; ++b) {
-        std::string code;
+        std::string& code = flotilla.sBase[b];
         if (!NextValue(reader, "BASE", flotillaLine, code, why)) return false;
-        flotilla.sBase[b] = code;
         if (!NextDateValue(reader, "DATE", flotillaLine, 1, 9999, flotilla.sDateFrom[b], why)) return false;
         if (!NextDateValue(reader, "MONTH", flotillaLine, 1, 12, flotilla.sMonthFrom[b], why)) return false;
         if (!NextDateValue(reader, "DATE", flotillaLine, 1, 9999, flotilla.sDateTo[b], why)) return false;
@@ -72,10 +72,10 @@ bool ReadBases(LineReader& reader, const std::string& flotillaLine, int count, F
     return true;
 }
 
-bool ReadFlotilla(LineReader& reader, const std::string& flotillaLine, const OrderState& state,
+bool ReadFlotilla(LineReader& reader, std::string_view flotillaLine, const OrderState& state,
                   FlotillaTables& tables, std::string& why) {
     const auto equals = flotillaLine.find('=');
-    if (equals == std::string::npos) {
+    if (equals == std::string_view::npos) {
         why = "The flotilla line " + QuoteLine(flotillaLine) + " has no \"=\".";
         return false;
     }
@@ -88,7 +88,7 @@ bool ReadFlotilla(LineReader& reader, const std::string& flotillaLine, const Ord
         i = tables.flotillas.size() - 1;
     }
     FlotillaRec& flotilla = tables.flotillas[i];
-    flotilla.sMenuCode = GetCfgValue(flotillaLine);
+    flotilla.sMenuCode = CfgValueView(flotillaLine);
     flotilla.sKeyIndex = flotillaLine.substr(8, equals - 8);
 
     if (!NextValue(reader, "NBBASES", flotillaLine, flotilla.sNbBases, why)) return false;
@@ -134,12 +134,12 @@ std::string GetLocationName(const OrderState& state, const std::string& sCode) {
     return "";
 }
 
-bool ReadFlotillaTables(const std::vector<std::string>& lines, const OrderState& state,
-                        FlotillaTables& tables, std::string& why) {
+bool ReadFlotillaTables(const LineViews& lines, const OrderState& state, FlotillaTables& tables,
+                        std::string& why) {
     tables.flotillas.assign(1, FlotillaRec{});
     tables.bases.assign(1, BaseRec{});
     LineReader reader(lines);
-    std::string line;
+    std::string_view line;
     bool any = false;
     while (reader.Next(line)) {
         if (!BeginsWithKey(line, "FLOTILLA")) continue;
@@ -151,7 +151,7 @@ bool ReadFlotillaTables(const std::vector<std::string>& lines, const OrderState&
     return any;
 }
 
-std::string FlotillaLayoutProblem(const std::vector<std::string>& lines) {
+std::string FlotillaLayoutProblem(const LineViews& lines) {
     if (SearchMarker(lines) == MarkerSearch::NoSection)
         return "It ends before the [FLOTILLA] section header.";
     FlotillaTables tables;
@@ -173,12 +173,12 @@ bool LoadFlotillaTable(Platform& platform, OrderState& state) {
         return false;
     }
     std::string error;
-    const auto liveLines = ReadLines(platform.fs, live, &error);
-    if (!liveLines) {
+    const auto liveText = ReadLineViews(platform.fs, live, &error);
+    if (!liveText) {
         ShowProblem(platform, live, "It could not be read: " + error);
         return false;
     }
-    const MarkerSearch marker = SearchMarker(*liveLines);
+    const MarkerSearch marker = SearchMarker(liveText->lines);
     if (marker == MarkerSearch::NoSection) {
         ShowProblem(platform, live, "It ends before the [FLOTILLA] section header.");
         return false;
@@ -197,13 +197,13 @@ bool LoadFlotillaTable(Platform& platform, OrderState& state) {
     // a good backup and a refused order leaves every file as it was.
     const bool refresh = marker == MarkerSearch::NotMarked || !platform.fs.FileExists(backup);
     const std::string& source = refresh ? live : backup;
-    std::optional<std::vector<std::string>> backupLines;
-    if (!refresh) backupLines = ReadLines(platform.fs, backup, &error);
-    if (!refresh && !backupLines) {
+    std::optional<TextLines> backupText;
+    if (!refresh) backupText = ReadLineViews(platform.fs, backup, &error);
+    if (!refresh && !backupText) {
         ShowProblem(platform, backup, "It could not be read: " + error);
         return false;
     }
-    const std::vector<std::string>& lines = refresh ? *liveLines : *backupLines;
+    const LineViews& lines = refresh ? liveText->lines : backupText->lines;
     FlotillaTables tables;
     std::string why;
     if (!ReadFlotillaTables(lines, state, tables, why)) {

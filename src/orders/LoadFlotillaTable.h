@@ -6,6 +6,7 @@
 #include "orders/FlotillaTable.h"
 #include "orders/Order.h"
 #include "platform/Platform.h"
+#include "platform/TextFile.h"
 
 namespace zephrane {
 
@@ -33,8 +34,8 @@ struct FlotillaTables {
 // false with `why` (player's words) when the file is not laid out as the
 // reader expects or holds no flotilla line; `tables` is then incomplete and
 // must not be used.
-bool ReadFlotillaTables(const std::vector<std::string>& lines, const OrderState& state,
-                        FlotillaTables& tables, std::string& why);
+bool ReadFlotillaTables(const LineViews& lines, const OrderState& state, FlotillaTables& tables,
+                        std::string& why);
 
 // The message for a flotilla configuration an order cannot use.
 std::string FlotillaProblemMessage(const std::string& path, const std::string& why);

@@ -20,9 +20,9 @@ constexpr TypeDates kOrvTypes[] = {
     {"XXI", "12", "1943", "28"},
 };
 
-const TypeDates* OrvTypeOf(const std::string& nameLine) {
+const TypeDates* OrvTypeOf(std::string_view nameLine) {
     if (!BeginsWithKey(nameLine, "NAME")) return nullptr;
-    const std::string name = GetCfgValue(nameLine);
+    const std::string_view name = CfgValueView(nameLine);
     for (const auto& type : kOrvTypes) {
         if (name == type.name) return &type;
     }
@@ -32,8 +32,8 @@ const TypeDates* OrvTypeOf(const std::string& nameLine) {
 // Copies the lines from `from` up to the next line with `key`, writes that
 // line with `value` and returns the index after it; kNoLine (and `error`)
 // when the line is missing in the section or has no "=".
-std::size_t SetNextValue(const std::vector<std::string>& lines, std::size_t from, const std::string& key,
-                         const std::string& value, const std::string& what, std::vector<std::string>& out,
+std::size_t SetNextValue(const LineViews& lines, std::size_t from, std::string_view key,
+                         std::string_view value, const std::string& what, OutputLines& out,
                          std::string& error) {
     const std::size_t at = FindKeyLine(lines, from, key, SearchLimit::EndOfSection);
     if (at == kNoLine) {
@@ -46,50 +46,54 @@ std::size_t SetNextValue(const std::vector<std::string>& lines, std::size_t from
         return kNoLine;
     }
     CopyLines(lines, from, at, out);
-    out.push_back(*replaced);
+    out.Add(std::move(*replaced));
     return at + 1;
 }
 
-std::string MissingAfter(const std::string& what, const std::string& line) {
+std::string MissingAfter(const std::string& what, std::string_view line) {
     return "The " + what + " line that should follow " + QuoteLine(line) + " is missing.";
 }
 
 }  // namespace
 
-PatchedLines FixFlotillaAvailabilityLines(const std::vector<std::string>& lines) {
+PatchedLines FixFlotillaAvailabilityLines(const LineViews& lines) {
     PatchedLines result;
     auto& out = result.lines;
-    out.reserve(lines.size());
+    out.Reserve(lines.size());
     std::size_t i = 0;
     while (i < lines.size()) {
-        const std::string& line = lines[i++];
-        out.push_back(line);
-        if (!BeginsWithKey(line, "DATE") || GetCfgValue(line) != "1939") continue;
+        const std::string_view line = lines[i++];
+        out.Keep(line);
+        if (!BeginsWithKey(line, "DATE") || CfgValueView(line) != "1939") continue;
         const std::size_t monthAt = FindKeyLine(lines, i, "MONTH", SearchLimit::EndOfSection);
         if (monthAt == kNoLine) return Refused(MissingAfter("Month", line));
         CopyLines(lines, i, monthAt, out);
-        const std::string& month = lines[monthAt];
-        out.push_back(GetCfgValue(month) == "9" ? *ReplaceValue(month, "8") : month);
+        const std::string_view month = lines[monthAt];
+        if (CfgValueView(month) == "9") {
+            out.Add(*ReplaceValue(month, "8"));
+        } else {
+            out.Keep(month);
+        }
         i = monthAt + 1;
     }
     return result;
 }
 
-PatchedLines FixBasicAvailabilityLines(const std::vector<std::string>& lines) {
+PatchedLines FixBasicAvailabilityLines(const LineViews& lines) {
     PatchedLines result;
     auto& out = result.lines;
-    out.reserve(lines.size());
+    out.Reserve(lines.size());
     std::string error;
     std::size_t i = 0;
     while (i < lines.size()) {
-        const std::string& line = lines[i++];
+        const std::string_view line = lines[i++];
         if (BeginsWithKey(line, "[TORPEDO_TYPE")) {
             // The torpedo sections are never changed.
-            out.push_back(line);
+            out.Keep(line);
             break;
         }
         if (const TypeDates* type = OrvTypeOf(line)) {
-            out.push_back(line);
+            out.Keep(line);
             i = SetNextValue(lines, i, "MONTH", type->month, "Month", out, error);
             if (i != kNoLine) i = SetNextValue(lines, i, "YEAR", type->year, "Year", out, error);
             if (i != kNoLine && type->daysInBase)
@@ -98,14 +102,18 @@ PatchedLines FixBasicAvailabilityLines(const std::vector<std::string>& lines) {
             if (i == kNoLine) return Refused("In the section of " + std::string(type->name) + ": " + error);
             continue;
         }
-        const std::string month = BeginsWithKey(line, "MONTH") ? GetCfgValue(line) : "";
+        const std::string_view month = BeginsWithKey(line, "MONTH") ? CfgValueView(line) : "";
         if (month != "8" && month != "9") {
-            out.push_back(line);
+            out.Keep(line);
             continue;
         }
         const std::size_t yearAt = FindKeyLine(lines, i, "YEAR", SearchLimit::EndOfSection);
         if (yearAt == kNoLine) return Refused(MissingAfter("Year", line));
-        out.push_back(GetCfgValue(lines[yearAt]) == "1939" ? *ReplaceValue(line, "7") : line);
+        if (CfgValueView(lines[yearAt]) == "1939") {
+            out.Add(*ReplaceValue(line, "7"));
+        } else {
+            out.Keep(line);
+        }
         CopyLines(lines, i, yearAt + 1, out);
         i = yearAt + 1;
     }

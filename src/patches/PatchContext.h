@@ -32,7 +32,7 @@ struct PatchContext {
 // file does not have the layout the patch relies on.
 struct PatchedLines {
     bool ok = true;
-    std::vector<std::string> lines;
+    OutputLines lines;  // views of the input's lines: the input must outlive them
     std::string error;
     // Whether the patch found what it was meant to change (the Type XXI patch
     // counts a file only then).
@@ -53,18 +53,17 @@ RewriteOutcome DropUnneededTemp(FileSystem& fs, const std::string& folder, const
 template <typename Transform>
 bool RewritePatched(const PatchContext& ctx, const std::string& folder, const std::string& fileName,
                     const std::string& tempName, Transform transform, bool* changed = nullptr) {
-    const auto outcome = RewriteThroughTemp(
-        ctx.platform.fs, folder, fileName, tempName,
-        [&](const std::vector<std::string>& in, std::vector<std::string>& out, std::string& error) {
-            PatchedLines patched = transform(in);
-            if (!patched.ok) {
-                error = patched.error;
-                return false;
-            }
-            if (changed) *changed = patched.changed;
-            out = std::move(patched.lines);
-            return true;
-        });
+    const auto outcome = RewriteThroughTemp(ctx.platform.fs, folder, fileName, tempName,
+                                            [&](const LineViews& in, OutputLines& out, std::string& error) {
+                                                PatchedLines patched = transform(in);
+                                                if (!patched.ok) {
+                                                    error = patched.error;
+                                                    return false;
+                                                }
+                                                if (changed) *changed = patched.changed;
+                                                out = std::move(patched.lines);
+                                                return true;
+                                            });
     if (!outcome.notice.empty()) ctx.platform.dialogs.MsgBox(outcome.notice, kStyleInformation, ctx.title);
     if (!outcome.ok) ctx.ReportFileProblem(DropUnneededTemp(ctx.platform.fs, folder, tempName, outcome));
     return outcome.ok;

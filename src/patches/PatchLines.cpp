@@ -4,8 +4,7 @@
 
 namespace zephrane {
 
-std::size_t FindKeyLine(const std::vector<std::string>& lines, std::size_t from, const std::string& key,
-                        SearchLimit limit) {
+std::size_t FindKeyLine(const LineViews& lines, std::size_t from, std::string_view key, SearchLimit limit) {
     for (std::size_t i = from; i < lines.size(); ++i) {
         if (BeginsWithKey(lines[i], key)) return i;
         if (limit == SearchLimit::EndOfSection && !lines[i].empty() && lines[i][0] == '[') return kNoLine;
@@ -13,15 +12,16 @@ std::size_t FindKeyLine(const std::vector<std::string>& lines, std::size_t from,
     return kNoLine;
 }
 
-void CopyLines(const std::vector<std::string>& lines, std::size_t from, std::size_t to,
-               std::vector<std::string>& out) {
-    for (std::size_t i = from; i < to && i < lines.size(); ++i) out.push_back(lines[i]);
+void CopyLines(const LineViews& lines, std::size_t from, std::size_t to, OutputLines& out) {
+    out.Keep(lines, from, to);
 }
 
-std::optional<std::string> ReplaceValue(const std::string& line, const std::string& value) {
+std::optional<std::string> ReplaceValue(std::string_view line, std::string_view value) {
     const auto equals = line.find('=');
-    if (equals == std::string::npos) return std::nullopt;
-    return line.substr(0, equals + 1) + value;
+    if (equals == std::string_view::npos) return std::nullopt;
+    std::string replaced(line.substr(0, equals + 1));
+    replaced += value;
+    return replaced;
 }
 
 }  // namespace zephrane

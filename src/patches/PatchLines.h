@@ -3,7 +3,9 @@
 #include <cstddef>
 #include <optional>
 #include <string>
-#include <vector>
+#include <string_view>
+
+#include "platform/TextFile.h"
 
 namespace zephrane {
 
@@ -17,16 +19,14 @@ enum class SearchLimit {
 
 // The index of the first line at or after `from` that begins with `key`
 // (the key test), or kNoLine when the limit comes first.
-std::size_t FindKeyLine(const std::vector<std::string>& lines, std::size_t from, const std::string& key,
-                        SearchLimit limit);
+std::size_t FindKeyLine(const LineViews& lines, std::size_t from, std::string_view key, SearchLimit limit);
 
-// Copies lines [from, to) unchanged.
-void CopyLines(const std::vector<std::string>& lines, std::size_t from, std::size_t to,
-               std::vector<std::string>& out);
+// Keeps lines [from, to) unchanged.
+void CopyLines(const LineViews& lines, std::size_t from, std::size_t to, OutputLines& out);
 
 // The line up to and including its first "=", followed by `value`; whatever
 // stood after the old value (a comment) is dropped. Nothing when the line has
 // no "=".
-std::optional<std::string> ReplaceValue(const std::string& line, const std::string& value);
+std::optional<std::string> ReplaceValue(std::string_view line, std::string_view value);
 
 }  // namespace zephrane

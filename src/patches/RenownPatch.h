@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "patches/PatchContext.h"
 
@@ -10,8 +9,7 @@ namespace zephrane {
 // Every PlayerStartRenown line (17-character key, upper-cased) that has an
 // "=" from character 18 on gets `sRenown` as its value; the old value and a
 // comment after it are dropped. All other lines stay as they are.
-std::vector<std::string> SetStartRenownLines(const std::vector<std::string>& lines,
-                                             const std::string& sRenown);
+OutputLines SetStartRenownLines(const LineViews& lines, const std::string& sRenown);
 
 // Per-file routine of the renown buttons: rewrites <sFolder>\<sFileName>
 // through Flotilla.xxx with the run's renown and counts it as processed.

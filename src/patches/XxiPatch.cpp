@@ -22,16 +22,16 @@ bool IsFlotillaCandidate(const std::string& line) {
     return number >= "902" && number <= "914" && IsDigits(number);
 }
 
-bool IsFlotillaLineOf(const std::string& line, const std::string& s33Flotilla) {
+bool IsFlotillaLineOf(std::string_view line, const std::string& s33Flotilla) {
     if (!BeginsWithKey(line, "FLOTILLA")) return false;
     const auto equals = line.find('=', 7);
-    if (equals == std::string::npos) return false;
+    if (equals == std::string_view::npos) return false;
     // The value must start with the menu number.
     return line.size() >= equals + 1 + s33Flotilla.size() &&
            line.compare(equals + 1, s33Flotilla.size(), s33Flotilla) == 0;
 }
 
-bool IsCountLine(const std::string& line) {
+bool IsCountLine(std::string_view line) {
     return line.size() >= 11 && BeginsWithKey(line, "NBUBOATS");
 }
 
@@ -39,14 +39,14 @@ enum class Count { NotANumber, Valid, OutOfRange };
 
 // A U-boat count is a whole number from 0 to the largest the program counts
 // in (16 bits). A number outside that range is a damaged count, not text.
-Count ReadCount(const std::string& value, int& count) {
+Count ReadCount(std::string_view value, int& count) {
     if (!IsWholeNumber(value)) return Count::NotANumber;
     count = ToWholeNumber(value, -1);
     return count < 0 ? Count::OutOfRange : Count::Valid;
 }
 
 // A line that opens the next flotilla's block: its U-boat lines are not ours.
-bool BeginsNextBlock(const std::string& line) {
+bool BeginsNextBlock(std::string_view line) {
     return BeginsWithKey(line, "FLOTILLA") || (!line.empty() && line[0] == '[');
 }
 
@@ -54,12 +54,11 @@ bool BeginsNextBlock(const std::string& line) {
 // lines[countAt]; returns the index of the first line not consumed, or
 // kNoLine (and `error`) when the flotilla's block or the file ends before
 // the counted U-boat lines.
-std::size_t RewriteUboatList(const std::vector<std::string>& lines, std::size_t countAt, int count,
-                             const std::string& s33Flotilla, std::vector<std::string>& out,
-                             std::string& error) {
-    const std::string& countLine = lines[countAt];
-    const std::string suffix = countLine.substr(8, countLine.find('=', 7) - 8);
-    std::vector<std::string> uboats;
+std::size_t RewriteUboatList(const LineViews& lines, std::size_t countAt, int count,
+                             const std::string& s33Flotilla, OutputLines& out, std::string& error) {
+    const std::string_view countLine = lines[countAt];
+    const std::string suffix(countLine.substr(8, countLine.find('=', 7) - 8));
+    LineViews uboats;
     bool hasXxi = false;
     std::size_t i = countAt + 1;
     while (static_cast<int>(uboats.size()) < count) {
@@ -76,13 +75,13 @@ std::size_t RewriteUboatList(const std::vector<std::string>& lines, std::size_t 
         // Anything between the U-boat lines (comments, blanks) is dropped.
         if (BeginsWithKey(lines[i], "UBOAT")) {
             uboats.push_back(lines[i]);
-            if (GetCfgValue(lines[i]) == "3") hasXxi = true;
+            if (CfgValueView(lines[i]) == "3") hasXxi = true;
         }
         ++i;
     }
-    out.push_back("NbUboats" + suffix + "=" + std::to_string(hasXxi ? count : count + 1));
-    out.insert(out.end(), uboats.begin(), uboats.end());
-    if (!hasXxi) out.push_back("Uboat" + suffix + "_" + std::to_string(count) + "=3");
+    out.Add("NbUboats" + suffix + "=" + std::to_string(hasXxi ? count : count + 1));
+    out.Keep(uboats, 0, uboats.size());
+    if (!hasXxi) out.Add("Uboat" + suffix + "_" + std::to_string(count) + "=3");
     return i;
 }
 
@@ -119,13 +118,14 @@ std::string Find33Flotilla(Platform& platform, const std::string& sGamePath) {
     return found;
 }
 
-PatchedLines AddXXIToFlotillaLines(const std::vector<std::string>& lines, const std::string& s33Flotilla) {
+PatchedLines AddXXIToFlotillaLines(const LineViews& lines, const std::string& s33Flotilla) {
     PatchedLines result;
     auto& out = result.lines;
+    out.Reserve(lines.size());
     std::size_t i = 0;
     while (i < lines.size()) {
-        const std::string& line = lines[i++];
-        out.push_back(line);
+        const std::string_view line = lines[i++];
+        out.Keep(line);
         if (!IsFlotillaLineOf(line, s33Flotilla)) continue;
 
         std::size_t countAt = i;
@@ -133,17 +133,17 @@ PatchedLines AddXXIToFlotillaLines(const std::vector<std::string>& lines, const 
         CopyLines(lines, i, countAt, out);
         // A flotilla without a count line has nothing to add to.
         if (countAt >= lines.size()) break;
-        const std::string& countLine = lines[countAt];
-        if (countLine.find('=', 7) == std::string::npos)
+        const std::string_view countLine = lines[countAt];
+        if (countLine.find('=', 7) == std::string_view::npos)
             return Refused("The U-boat count line " + QuoteLine(countLine) + " has no \"=\".");
 
         int count = 0;
-        const Count read = ReadCount(GetCfgValue(countLine), count);
+        const Count read = ReadCount(CfgValueView(countLine), count);
         if (read == Count::OutOfRange)
             return Refused("The U-boat count line " + QuoteLine(countLine) +
                            " does not hold a count of U-boats.");
         if (read == Count::NotANumber) {
-            out.push_back(countLine);
+            out.Keep(countLine);
             i = countAt + 1;
             continue;
         }
@@ -155,26 +155,27 @@ PatchedLines AddXXIToFlotillaLines(const std::vector<std::string>& lines, const 
     return result;
 }
 
-std::vector<std::string> AddXXINumbersLines(const std::vector<std::string>& lines,
-                                            const std::string& s33Flotilla) {
-    std::vector<std::string> out;
+OutputLines AddXXINumbersLines(const LineViews& lines, const std::string& s33Flotilla) {
+    OutputLines out;
+    out.Reserve(lines.size() + 1);
+    const std::string entryKey = s33Flotilla + "=";
     std::size_t i = 0;
     while (i < lines.size()) {
-        const std::string& line = lines[i++];
-        out.push_back(line);
+        const std::string_view line = lines[i++];
+        out.Keep(line);
         if (!BeginsWithExact(line, "[XXI]")) continue;
         bool sectionEnded = false;
         while (i < lines.size() && !sectionEnded) {
-            const std::string& entry = lines[i++];
-            if (TrimBlanks(entry).empty()) {
-                out.push_back(kXxiNumbersLine);
+            const std::string_view entry = lines[i++];
+            if (TrimmedView(entry).empty()) {
+                out.Keep(kXxiNumbersLine);
                 sectionEnded = true;
-            } else if (BeginsWithExact(entry, s33Flotilla + "=")) {
+            } else if (BeginsWithExact(entry, entryKey)) {
                 sectionEnded = true;
             }
-            out.push_back(entry);
+            out.Keep(entry);
         }
-        if (!sectionEnded) out.push_back(kXxiNumbersLine);
+        if (!sectionEnded) out.Keep(kXxiNumbersLine);
     }
     return out;
 }
@@ -184,7 +185,7 @@ void AddXXIToFlotilla(const PatchContext& ctx, const std::string& sFolder, const
     bool changed = false;
     const bool rewritten = RewritePatched(
         ctx, sFolder, sFileName, "Flotilla.xxx",
-        [&](const std::vector<std::string>& in) { return AddXXIToFlotillaLines(in, s33Flotilla); }, &changed);
+        [&](const LineViews& in) { return AddXXIToFlotillaLines(in, s33Flotilla); }, &changed);
     if (rewritten && changed) ctx.CountProcessed();
     ctx.YieldToEvents();
 }
@@ -196,7 +197,7 @@ void AddXXINumbers(const PatchContext& ctx, const std::string& sFolder, const st
         return;
     }
     const std::string s33Flotilla = ctx.state.s33Flotilla;
-    RewritePatched(ctx, sFolder, sFileName, "U-boat numbers.xxx", [&](const std::vector<std::string>& in) {
+    RewritePatched(ctx, sFolder, sFileName, "U-boat numbers.xxx", [&](const LineViews& in) {
         PatchedLines patched;
         patched.lines = AddXXINumbersLines(in, s33Flotilla);
         return patched;

@@ -25,12 +25,11 @@ std::string Find33Flotilla(Platform& platform, const std::string& sGamePath);
 // count (below 0, or too large), or when the file or the flotilla's block (up
 // to the next flotilla line or section header) ends before the counted U-boat
 // lines.
-PatchedLines AddXXIToFlotillaLines(const std::vector<std::string>& lines, const std::string& s33Flotilla);
+PatchedLines AddXXIToFlotillaLines(const LineViews& lines, const std::string& s33Flotilla);
 
 // Inserts the fixed 909 line at the end of the [XXI] section unless the
 // section already has a line for `s33Flotilla`.
-std::vector<std::string> AddXXINumbersLines(const std::vector<std::string>& lines,
-                                            const std::string& s33Flotilla);
+OutputLines AddXXINumbersLines(const LineViews& lines, const std::string& s33Flotilla);
 
 // Per-file routine of patch index 2 (through Flotilla.xxx); counts the file
 // as processed only when it held the flotilla's U-boat list.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,7 +19,42 @@ namespace zephrane {
 std::vector<std::string> SplitLines(const std::string& bytes);
 // The same lines as views into `bytes`, for readers that only look: no line
 // is copied, so `bytes` must outlive them.
-std::vector<std::string_view> SplitLineViews(std::string_view bytes);
+using LineViews = std::vector<std::string_view>;
+LineViews SplitLineViews(std::string_view bytes);
+
+// A text file read whole: its bytes and its lines as views into them. The
+// bytes live on the heap, so the views stay valid when the file is moved.
+struct TextLines {
+    std::unique_ptr<const std::string> bytes;
+    LineViews lines;
+    std::string bom;  // its byte-order mark, put back in front of a rewrite
+};
+
+// The lines a rewrite writes: views of the input lines it keeps (the input
+// must outlive it) and the new lines, which it owns. A large file is mostly
+// kept lines, so that nothing is copied but what changes.
+class OutputLines {
+public:
+    OutputLines() = default;
+    // Moving keeps the owned lines where they are (and the views valid);
+    // a copy would not.
+    OutputLines(OutputLines&&) = default;
+    OutputLines& operator=(OutputLines&&) = default;
+    OutputLines(const OutputLines&) = delete;
+    OutputLines& operator=(const OutputLines&) = delete;
+
+    void Keep(std::string_view line) { lines_.push_back(line); }
+    // Keeps lines [from, to) of `in`.
+    void Keep(const LineViews& in, std::size_t from, std::size_t to);
+    void Add(std::string line);
+    void Reserve(std::size_t count) { lines_.reserve(count); }
+    void Clear();
+    const LineViews& Lines() const { return lines_; }
+
+private:
+    std::deque<std::string> owned_;  // a deque never moves what it holds
+    LineViews lines_;
+};
 
 // The UTF-8 byte-order mark that opens `bytes`, or "" when there is none. A
 // rewrite puts it back in front of the new lines, so that it stays byte for
@@ -31,14 +68,20 @@ std::string NotTextProblem(std::string_view bytes);
 
 // Every written line gets CR LF, the last one included.
 std::string JoinLines(const std::vector<std::string>& lines);
+std::string JoinLines(const LineViews& lines);
 
 // Reads a whole text file into lines; nullopt (and `error`) when it is
 // unreadable or not text. `bom` receives its byte-order mark.
 std::optional<std::vector<std::string>> ReadLines(const FileSystem& fs, const std::string& path,
                                                   std::string* error = nullptr, std::string* bom = nullptr);
+// The same, as views into the file's bytes (for large files: no line copied).
+std::optional<TextLines> ReadLineViews(const FileSystem& fs, const std::string& path,
+                                       std::string* error = nullptr);
 
 // Writes the lines, after `bom` (the byte-order mark the file had).
 IoResult WriteLines(FileSystem& fs, const std::string& path, const std::vector<std::string>& lines,
+                    const std::string& bom = "");
+IoResult WriteLines(FileSystem& fs, const std::string& path, const LineViews& lines,
                     const std::string& bom = "");
 
 }  // namespace zephrane

@@ -21,10 +21,10 @@ TEST(CareerRewrite, TheCurrentSectionIsFoundByItsCountAndRewritten) {
     // clang-format on
     for (const auto& [count, formatted] : counts) EXPECT_EQ(FormatCount(count), formatted) << count;
 
-    ExpectTransforms("lines/patrols", [](const Lines& in, Lines& out, std::string& error) {
+    ExpectTransforms("lines/patrols", [](const LineViews& in, OutputLines& out, std::string& error) {
         return RewritePatrolLines(in, {"758", "2", "3", "47"}, out, error);
     });
-    ExpectTransforms("lines/careers", [](const Lines& in, Lines& out, std::string& error) {
+    ExpectTransforms("lines/careers", [](const LineViews& in, OutputLines& out, std::string& error) {
         return RewriteCareerLines(in, {}, out, error);
     });
 }

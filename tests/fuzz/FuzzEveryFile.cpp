@@ -118,7 +118,8 @@ void RunReaders(const std::string& bytes) {
             "a date-bound reading of the U-boat types");
     FlotillaTables tables;
     std::string why;
-    Require(ReadFlotillaTables(lines, OrderState{}, tables, why) || why.size() < 1000, "a long refusal");
+    Require(ReadFlotillaTables(SplitLineViews(bytes), OrderState{}, tables, why) || why.size() < 1000,
+            "a long refusal");
 }
 
 // A patch routine, its file, and the keys of the lines it may take out and put in.
@@ -199,7 +200,7 @@ void RunOrder(Scene& scene, int c, const std::string& bytes) {
         ResetFlotillaConfiguration(scene.platform, state.sGamePath);
     }
     const Tree after = scene.Files();
-    if (!scene.Said("Error") && !scene.Said("Could not") && !IsMarked(SplitLines(bytes)))
+    if (!scene.Said("Error") && !scene.Said("Could not") && !IsMarked(SplitLineViews(bytes)))
         Require(after == before, "the reset did not give the configuration back");
 }
 

@@ -22,11 +22,11 @@ const std::string kOld =
 const std::string kNew = "\xEF\xBB\xBF" + Crlf({"[FLOTILLA]", "NbBases=2 ;two", "Added=1",
                                                 "Name=\xE9\x80\x81\xFF", "  trailing  ", "", "last"});
 
-bool AddLine(const Lines& in, Lines& out, std::string& error) {
+bool AddLine(const LineViews& in, OutputLines& out, std::string& error) {
     if (in.size() < 2) error = "The flotilla section is missing.";
-    for (const auto& line : in) {
-        if (line != "; drop") out.push_back(line);
-        if (line.rfind("NbBases", 0) == 0) out.push_back("Added=1");
+    for (const auto line : in) {
+        if (line != "; drop") out.Keep(line);
+        if (line.rfind("NbBases", 0) == 0) out.Add("Added=1");
     }
     return error.empty();
 }

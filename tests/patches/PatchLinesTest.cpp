@@ -14,21 +14,22 @@ namespace {
 // A patch's transformation as the rewrite runs it.
 template <typename Patch>
 Transform Patched(Patch patch) {
-    return [patch](const Lines& in, Lines& out, std::string& error) {
-        const PatchedLines patched = patch(in);
-        out = patched.lines;
+    return [patch](const LineViews& in, OutputLines& out, std::string& error) {
+        PatchedLines patched = patch(in);
+        out = std::move(patched.lines);
         error = patched.error;
         return patched.ok;
     };
 }
 
 TEST(PatchLines, EachPatchChangesWhatItShouldAndRefusesWhatItCannotUse) {
-    ExpectTransforms("lines/renown", [](const Lines& in, Lines& out, std::string&) {
+    ExpectTransforms("lines/renown", [](const LineViews& in, OutputLines& out, std::string&) {
         out = SetStartRenownLines(in, "500");
         return true;
     });
-    ExpectTransforms("lines/xxi", Patched([](const Lines& in) { return AddXXIToFlotillaLines(in, "909"); }));
-    ExpectTransforms("lines/xxi-numbers", [](const Lines& in, Lines& out, std::string&) {
+    ExpectTransforms("lines/xxi",
+                     Patched([](const LineViews& in) { return AddXXIToFlotillaLines(in, "909"); }));
+    ExpectTransforms("lines/xxi-numbers", [](const LineViews& in, OutputLines& out, std::string&) {
         out = AddXXINumbersLines(in, "909");
         return true;
     });

@@ -19,6 +19,8 @@ TEST(TextFile, LinesEndAtCrCrLfOrLfAndAreWrittenWithCrLf) {
         {"a\r\r\nb", {"a", "", "b"}}, {"a\n\rb", {"a", "", "b"}}, {"\n\n", {"", ""}}, {" \r\n\t", {" ", "\t"}},
         // Longer than a string keeps in itself, so that reading past the end is seen.
         {"a line longer than a short string\r", {"a line longer than a short string"}},
+        // Line ends on either side of a sixteen-byte block.
+        {"0123456789abcde\r\nx", {"0123456789abcde", "x"}}, {"0123456789abcdef\rx\n", {"0123456789abcdef", "x"}},
         // A byte-order mark opens the file, not its first line.
         {"\xEF\xBB\xBF[A]\r\n", {"[A]"}}, {"\xEF\xBB[A]", {"\xEF\xBB[A]"}}, {"a\xEF\xBB\xBF", {"a\xEF\xBB\xBF"}}};
     // clang-format on

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/TextFile.h"
+
 namespace zephrane::testing {
 
 using Lines = std::vector<std::string>;
@@ -52,7 +54,7 @@ void ExpectTree(const Tree& actual, const Tree& expected);
 
 // Each tests/data/<dir>/<case>.in through `transform`: the lines it gives
 // are <case>.out byte for byte, or it refuses with the text of <case>.error.
-using Transform = std::function<bool(const Lines& in, Lines& out, std::string& error)>;
+using Transform = std::function<bool(const LineViews& in, OutputLines& out, std::string& error)>;
 void ExpectTransforms(const std::string& dir, const Transform& transform);
 
 // A copy of a folder tree of tests/data in a temporary folder: the
