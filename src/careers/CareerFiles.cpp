@@ -95,6 +95,7 @@ private:
         auto patrols = ReadCareerFile(platform_.fs, patrolsPath_, why);
         if (!patrols) return Fail(patrolsPath_, why);
         patrolsBytes_ = std::move(*patrols);
+        // The new lines are worked out only to see that they can be.
         OutputLines out;
         if (!RewritePatrolLines(SplitLineViews(patrolsBytes_), Change(), out, why))
             return Fail(patrolsPath_, why);

@@ -108,7 +108,6 @@ template <typename Edit>
 bool RewriteSection(const LineViews& in, const std::string& header, OutputLines& out, std::string& error,
                     Edit edit) {
     out.Clear();
-    out.Reserve(in.size());
     LineReader reader(in);
     std::string_view line;
     bool seen = false;

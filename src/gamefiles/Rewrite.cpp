@@ -54,7 +54,7 @@ RewriteOutcome RewriteThroughTemp(FileSystem& fs, const std::string& folder, con
         why = "The file could not be read: " + readError;
     } else if (!transform(text->lines, out, why)) {
         if (why.empty()) why = "The file does not have the expected layout.";
-    } else if (auto r = WriteLines(fs, target, out.Lines(), text->bom); !r) {
+    } else if (auto r = WriteLines(fs, target, out, text->bom); !r) {
         why = "The file could not be written: " + r.error;
         // Writing may have emptied the file: put the old bytes back. A file that
         // was refused outright (read-only) still holds them and needs nothing.

@@ -87,27 +87,27 @@ bool BuildOrderFlotillaLines(const LineViews& backup, const FlotillaOrder& order
     const std::string nbBasesKey = "NbBases" + j;
     const std::string nbUboatsKey = "NbUboats" + j;
     std::size_t next = 0;
-    std::string_view line;
+    std::string_view line;  // backup[next - 1]
     const auto read = [&]() {
         if (next >= backup.size()) return false;
         line = backup[next++];
         return true;
     };
+    const auto keep = [&]() { out.Keep(backup, next - 1); };
     const auto pastEnd = [&]() {
         error = kInputPastEndOfFile;
         return false;
     };
 
     out.Clear();
-    out.Reserve(backup.size() + 1);
     out.Add(MarkerLine());
     while (read()) {
         if (!BeginsWithExact(line, flotillaKey)) {
-            out.Keep(line);
+            keep();
             continue;
         }
         while (!BeginsWithExact(line, nbBasesKey)) {
-            out.Keep(line);
+            keep();
             if (!read()) return pastEnd();
         }
         BaseListWriter writer(out, j);
@@ -118,7 +118,7 @@ bool BuildOrderFlotillaLines(const LineViews& backup, const FlotillaOrder& order
         while (!BeginsWithExact(line, nbUboatsKey)) {
             if (!read()) return pastEnd();
         }
-        out.Keep(line);
+        keep();
     }
     return true;
 }
@@ -158,7 +158,7 @@ bool RewriteFlotillaForOrder(Platform& platform, const OrderState& state, const 
     if (!BuildOrderFlotillaLines(text->lines, order, state.FlotillaTable[order.j], state.BaseTable, out,
                                  error))
         return fail(error);
-    if (auto r = WriteLines(platform.fs, live, out.Lines(), text->bom); !r) return fail(r.error);
+    if (auto r = WriteLines(platform.fs, live, out, text->bom); !r) return fail(r.error);
     return true;
 }
 

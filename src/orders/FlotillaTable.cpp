@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "gamefiles/CfgLine.h"
 #include "gamefiles/Dates.h"
 #include "gamefiles/LineReader.h"
@@ -15,12 +17,17 @@ enum class MarkerSearch { Marked, NotMarked, NoSection };
 
 // Reads from the top until the marker or the section header, whichever comes
 // first; a file with neither is not one the game can use.
-MarkerSearch SearchMarker(const LineViews& lines) {
-    for (const auto line : lines) {
-        if (line.find(kMarkerText) != std::string_view::npos) return MarkerSearch::Marked;
-        if (BeginsWithKey(line, "[FLOTILLA]")) return MarkerSearch::NotMarked;
-    }
-    return MarkerSearch::NoSection;
+MarkerSearch SearchMarker(std::string_view bytes) {
+    MarkerSearch found = MarkerSearch::NoSection;
+    VisitLines(bytes, [&](std::string_view line) {
+        if (line.find(kMarkerText) != std::string_view::npos) {
+            found = MarkerSearch::Marked;
+        } else if (BeginsWithKey(line, "[FLOTILLA]")) {
+            found = MarkerSearch::NotMarked;
+        }
+        return found == MarkerSearch::NoSection;
+    });
+    return found;
 }
 
 // Reads on to the next line that begins with `key`.
@@ -138,6 +145,10 @@ bool ReadFlotillaTables(const LineViews& lines, const OrderState& state, Flotill
                         std::string& why) {
     tables.flotillas.assign(1, FlotillaRec{});
     tables.bases.assign(1, BaseRec{});
+    // A record is large: a table grown one flotilla at a time would be copied over and over.
+    tables.flotillas.reserve(
+        1 + static_cast<std::size_t>(std::count_if(
+                lines.begin(), lines.end(), [](auto line) { return BeginsWithKey(line, "FLOTILLA"); })));
     LineReader reader(lines);
     std::string_view line;
     bool any = false;
@@ -149,15 +160,6 @@ bool ReadFlotillaTables(const LineViews& lines, const OrderState& state, Flotill
     // No order can name a destination in it (an emptied file, say).
     if (!any) why = "It holds no flotilla line.";
     return any;
-}
-
-std::string FlotillaLayoutProblem(const LineViews& lines) {
-    if (SearchMarker(lines) == MarkerSearch::NoSection)
-        return "It ends before the [FLOTILLA] section header.";
-    FlotillaTables tables;
-    std::string why;
-    ReadFlotillaTables(lines, OrderState{}, tables, why);
-    return why;
 }
 
 bool LoadFlotillaTable(Platform& platform, OrderState& state) {
@@ -173,12 +175,12 @@ bool LoadFlotillaTable(Platform& platform, OrderState& state) {
         return false;
     }
     std::string error;
-    const auto liveText = ReadLineViews(platform.fs, live, &error);
-    if (!liveText) {
+    const auto liveBytes = ReadText(platform.fs, live, &error);
+    if (!liveBytes) {
         ShowProblem(platform, live, "It could not be read: " + error);
         return false;
     }
-    const MarkerSearch marker = SearchMarker(liveText->lines);
+    const MarkerSearch marker = SearchMarker(*liveBytes);
     if (marker == MarkerSearch::NoSection) {
         ShowProblem(platform, live, "It ends before the [FLOTILLA] section header.");
         return false;
@@ -197,13 +199,15 @@ bool LoadFlotillaTable(Platform& platform, OrderState& state) {
     // a good backup and a refused order leaves every file as it was.
     const bool refresh = marker == MarkerSearch::NotMarked || !platform.fs.FileExists(backup);
     const std::string& source = refresh ? live : backup;
+    // A marked live file is not read on past its marker.
+    const LineViews liveLines = refresh ? SplitLineViews(*liveBytes) : LineViews{};
     std::optional<TextLines> backupText;
     if (!refresh) backupText = ReadLineViews(platform.fs, backup, &error);
     if (!refresh && !backupText) {
         ShowProblem(platform, backup, "It could not be read: " + error);
         return false;
     }
-    const LineViews& lines = refresh ? liveText->lines : backupText->lines;
+    const LineViews& lines = refresh ? liveLines : backupText->lines;
     FlotillaTables tables;
     std::string why;
     if (!ReadFlotillaTables(lines, state, tables, why)) {

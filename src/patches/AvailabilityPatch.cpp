@@ -59,11 +59,10 @@ std::string MissingAfter(const std::string& what, std::string_view line) {
 PatchedLines FixFlotillaAvailabilityLines(const LineViews& lines) {
     PatchedLines result;
     auto& out = result.lines;
-    out.Reserve(lines.size());
     std::size_t i = 0;
     while (i < lines.size()) {
-        const std::string_view line = lines[i++];
-        out.Keep(line);
+        const std::string_view line = lines[i];
+        out.Keep(lines, i++);
         if (!BeginsWithKey(line, "DATE") || CfgValueView(line) != "1939") continue;
         const std::size_t monthAt = FindKeyLine(lines, i, "MONTH", SearchLimit::EndOfSection);
         if (monthAt == kNoLine) return Refused(MissingAfter("Month", line));
@@ -72,7 +71,7 @@ PatchedLines FixFlotillaAvailabilityLines(const LineViews& lines) {
         if (CfgValueView(month) == "9") {
             out.Add(*ReplaceValue(month, "8"));
         } else {
-            out.Keep(month);
+            out.Keep(lines, monthAt);
         }
         i = monthAt + 1;
     }
@@ -82,18 +81,18 @@ PatchedLines FixFlotillaAvailabilityLines(const LineViews& lines) {
 PatchedLines FixBasicAvailabilityLines(const LineViews& lines) {
     PatchedLines result;
     auto& out = result.lines;
-    out.Reserve(lines.size());
     std::string error;
     std::size_t i = 0;
     while (i < lines.size()) {
-        const std::string_view line = lines[i++];
+        const std::size_t at = i++;
+        const std::string_view line = lines[at];
         if (BeginsWithKey(line, "[TORPEDO_TYPE")) {
             // The torpedo sections are never changed.
-            out.Keep(line);
+            out.Keep(lines, at);
             break;
         }
         if (const TypeDates* type = OrvTypeOf(line)) {
-            out.Keep(line);
+            out.Keep(lines, at);
             i = SetNextValue(lines, i, "MONTH", type->month, "Month", out, error);
             if (i != kNoLine) i = SetNextValue(lines, i, "YEAR", type->year, "Year", out, error);
             if (i != kNoLine && type->daysInBase)
@@ -104,7 +103,7 @@ PatchedLines FixBasicAvailabilityLines(const LineViews& lines) {
         }
         const std::string_view month = BeginsWithKey(line, "MONTH") ? CfgValueView(line) : "";
         if (month != "8" && month != "9") {
-            out.Keep(line);
+            out.Keep(lines, at);
             continue;
         }
         const std::size_t yearAt = FindKeyLine(lines, i, "YEAR", SearchLimit::EndOfSection);
@@ -112,7 +111,7 @@ PatchedLines FixBasicAvailabilityLines(const LineViews& lines) {
         if (CfgValueView(lines[yearAt]) == "1939") {
             out.Add(*ReplaceValue(line, "7"));
         } else {
-            out.Keep(line);
+            out.Keep(lines, at);
         }
         CopyLines(lines, i, yearAt + 1, out);
         i = yearAt + 1;

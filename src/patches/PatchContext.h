@@ -32,7 +32,7 @@ struct PatchContext {
 // file does not have the layout the patch relies on.
 struct PatchedLines {
     bool ok = true;
-    OutputLines lines;  // views of the input's lines: the input must outlive them
+    OutputLines lines;  // keeps runs of the input's lines: the input must outlive it
     std::string error;
     // Whether the patch found what it was meant to change (the Type XXI patch
     // counts a file only then).

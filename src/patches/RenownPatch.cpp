@@ -8,24 +8,26 @@ namespace {
 constexpr const char* kRenownKey = "PLAYERSTARTRENOWN";
 constexpr std::size_t kRenownKeyLength = 17;
 
-void WriteRenownLine(std::string_view line, const std::string& sRenown, OutputLines& out) {
-    // The "=" is looked for only after the key, so blanks before it stay.
-    const auto equals = line.size() < kRenownKeyLength || !BeginsWithKey(line, kRenownKey)
-                            ? std::string_view::npos
-                            : line.find('=', kRenownKeyLength);
-    if (equals == std::string_view::npos) {
-        out.Keep(line);
-        return;
-    }
-    out.Add(std::string(line.substr(0, equals + 1)) + sRenown);
+// Where the renown value of a PlayerStartRenown line begins; npos for any
+// other line. The "=" is looked for only after the key, so blanks before it stay.
+std::size_t RenownValueAt(std::string_view line) {
+    if (line.size() < kRenownKeyLength || !BeginsWithKey(line, kRenownKey)) return std::string_view::npos;
+    const auto equals = line.find('=', kRenownKeyLength);
+    return equals == std::string_view::npos ? equals : equals + 1;
 }
 
 }  // namespace
 
 OutputLines SetStartRenownLines(const LineViews& lines, const std::string& sRenown) {
     OutputLines out;
-    out.Reserve(lines.size());
-    for (const auto line : lines) WriteRenownLine(line, sRenown, out);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const auto valueAt = RenownValueAt(lines[i]);
+        if (valueAt == std::string_view::npos) {
+            out.Keep(lines, i);
+        } else {
+            out.Add(std::string(lines[i].substr(0, valueAt)) + sRenown);
+        }
+    }
     return out;
 }
 

@@ -58,7 +58,7 @@ std::size_t RewriteUboatList(const LineViews& lines, std::size_t countAt, int co
                              const std::string& s33Flotilla, OutputLines& out, std::string& error) {
     const std::string_view countLine = lines[countAt];
     const std::string suffix(countLine.substr(8, countLine.find('=', 7) - 8));
-    LineViews uboats;
+    std::vector<std::size_t> uboats;  // where the U-boat lines are
     bool hasXxi = false;
     std::size_t i = countAt + 1;
     while (static_cast<int>(uboats.size()) < count) {
@@ -74,13 +74,13 @@ std::size_t RewriteUboatList(const LineViews& lines, std::size_t countAt, int co
         }
         // Anything between the U-boat lines (comments, blanks) is dropped.
         if (BeginsWithKey(lines[i], "UBOAT")) {
-            uboats.push_back(lines[i]);
+            uboats.push_back(i);
             if (CfgValueView(lines[i]) == "3") hasXxi = true;
         }
         ++i;
     }
     out.Add("NbUboats" + suffix + "=" + std::to_string(hasXxi ? count : count + 1));
-    out.Keep(uboats, 0, uboats.size());
+    for (const std::size_t at : uboats) out.Keep(lines, at);
     if (!hasXxi) out.Add("Uboat" + suffix + "_" + std::to_string(count) + "=3");
     return i;
 }
@@ -121,11 +121,10 @@ std::string Find33Flotilla(Platform& platform, const std::string& sGamePath) {
 PatchedLines AddXXIToFlotillaLines(const LineViews& lines, const std::string& s33Flotilla) {
     PatchedLines result;
     auto& out = result.lines;
-    out.Reserve(lines.size());
     std::size_t i = 0;
     while (i < lines.size()) {
-        const std::string_view line = lines[i++];
-        out.Keep(line);
+        const std::string_view line = lines[i];
+        out.Keep(lines, i++);
         if (!IsFlotillaLineOf(line, s33Flotilla)) continue;
 
         std::size_t countAt = i;
@@ -143,7 +142,7 @@ PatchedLines AddXXIToFlotillaLines(const LineViews& lines, const std::string& s3
             return Refused("The U-boat count line " + QuoteLine(countLine) +
                            " does not hold a count of U-boats.");
         if (read == Count::NotANumber) {
-            out.Keep(countLine);
+            out.Keep(lines, countAt);
             i = countAt + 1;
             continue;
         }
@@ -157,23 +156,22 @@ PatchedLines AddXXIToFlotillaLines(const LineViews& lines, const std::string& s3
 
 OutputLines AddXXINumbersLines(const LineViews& lines, const std::string& s33Flotilla) {
     OutputLines out;
-    out.Reserve(lines.size() + 1);
     const std::string entryKey = s33Flotilla + "=";
     std::size_t i = 0;
     while (i < lines.size()) {
-        const std::string_view line = lines[i++];
-        out.Keep(line);
+        const std::string_view line = lines[i];
+        out.Keep(lines, i++);
         if (!BeginsWithExact(line, "[XXI]")) continue;
         bool sectionEnded = false;
         while (i < lines.size() && !sectionEnded) {
-            const std::string_view entry = lines[i++];
+            const std::string_view entry = lines[i];
             if (TrimmedView(entry).empty()) {
                 out.Keep(kXxiNumbersLine);
                 sectionEnded = true;
             } else if (BeginsWithExact(entry, entryKey)) {
                 sectionEnded = true;
             }
-            out.Keep(entry);
+            out.Keep(lines, i++);
         }
         if (!sectionEnded) out.Keep(kXxiNumbersLine);
     }

@@ -12,37 +12,50 @@ namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-// The first CR or LF at or after `at`, or `end`: sixteen bytes at a time
-// where the processor allows, since a large file has a line end every
-// twenty bytes or so.
-const char* NextLineEnd(const char* at, const char* end) {
+// Where a large file's time goes is its line ends, one every twenty bytes or
+// so: they are found sixteen bytes at a time where the processor allows.
 #if defined(__SSE2__)
-    const __m128i cr = _mm_set1_epi8('\r');
-    const __m128i lf = _mm_set1_epi8('\n');
-    for (; end - at >= 16; at += 16) {
-        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-        const int ends =
-            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(chunk, cr), _mm_cmpeq_epi8(chunk, lf)));
-        if (ends != 0) return at + __builtin_ctz(static_cast<unsigned>(ends));
-    }
-#endif
-    while (at < end && *at != '\r' && *at != '\n') ++at;
-    return at;
+constexpr std::size_t kBlock = 16;
+
+// Bit i set when byte i of the block at `at` is `c`.
+unsigned BlockMask(const char* at, char c) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8(c))));
 }
 
-// `prefix` then every line with CR LF, in one buffer of the final size.
-template <typename Lines>
-std::string Joined(std::string_view prefix, const Lines& lines) {
-    std::size_t size = prefix.size();
-    for (const auto& line : lines) size += line.size() + 2;
-    std::string bytes(size, '\0');
-    char* to = std::copy(prefix.begin(), prefix.end(), bytes.data());
-    for (const auto& line : lines) {
-        to = std::copy(line.begin(), line.end(), to);
-        *to++ = '\r';
-        *to++ = '\n';
+// The number of set bits, without the processor's own instruction (not every
+// x86-64 has it).
+std::size_t BitCount(unsigned mask) {
+    std::size_t count = 0;
+    for (; mask != 0; mask &= mask - 1) ++count;
+    return count;
+}
+#else
+constexpr std::size_t kBlock = 0;
+#endif
+
+// How many lines `bytes` holds, give or take the lines of a file whose line
+// ends are mixed: the larger count of CRs and of LFs, plus one.
+std::size_t LineCountGuess(std::string_view bytes) {
+    std::size_t cr = 0, lf = 0, i = 0;
+#if defined(__SSE2__)
+    for (; i + kBlock <= bytes.size(); i += kBlock) {
+        cr += BitCount(BlockMask(bytes.data() + i, '\r'));
+        lf += BitCount(BlockMask(bytes.data() + i, '\n'));
     }
-    return bytes;
+#endif
+    for (; i < bytes.size(); ++i) {
+        cr += bytes[i] == '\r';
+        lf += bytes[i] == '\n';
+    }
+    return std::max(cr, lf) + 1;
+}
+
+char* CopyLine(std::string_view line, char* to) {
+    to = std::copy(line.begin(), line.end(), to);
+    *to++ = '\r';
+    *to++ = '\n';
+    return to;
 }
 
 }  // namespace
@@ -58,19 +71,45 @@ std::string NotTextProblem(std::string_view bytes) {
 
 LineViews SplitLineViews(std::string_view bytes) {
     bytes.remove_prefix(ByteOrderMark(bytes).size());
+    // Reserved once: a growing list of a large file's lines would be copied
+    // and its memory touched twice over.
     LineViews lines;
-    // A line of a configuration file takes some fifteen to twenty bytes.
-    lines.reserve(bytes.size() / 16 + 1);
-    const char* at = bytes.data();
-    const char* const end = at + bytes.size();
-    while (at < end) {
-        const char* stop = NextLineEnd(at, end);
-        lines.emplace_back(at, static_cast<std::size_t>(stop - at));
-        if (stop == end) break;
-        if (*stop == '\r' && stop + 1 != end && stop[1] == '\n') ++stop;
-        at = stop + 1;
+    lines.reserve(LineCountGuess(bytes));
+    std::size_t start = 0;
+    std::size_t lfOfCrLf = std::string_view::npos;  // where the LF of a CR LF would be
+    const auto lineEnd = [&](std::size_t at) {
+        if (at == lfOfCrLf) {
+            start = at + 1;
+            return;
+        }
+        lines.emplace_back(bytes.data() + start, at - start);
+        start = at + 1;
+        lfOfCrLf = bytes[at] == '\r' ? at + 1 : std::string_view::npos;
+    };
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    for (; i + kBlock <= bytes.size(); i += kBlock) {
+        for (unsigned ends = BlockMask(&bytes[i], '\r') | BlockMask(&bytes[i], '\n'); ends != 0;
+             ends &= ends - 1)
+            lineEnd(i + static_cast<std::size_t>(__builtin_ctz(ends)));
     }
+#endif
+    for (; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' || bytes[i] == '\n') lineEnd(i);
+    }
+    if (start < bytes.size()) lines.push_back(bytes.substr(start));
     return lines;
+}
+
+void VisitLines(std::string_view bytes, const std::function<bool(std::string_view line)>& visit) {
+    bytes.remove_prefix(ByteOrderMark(bytes).size());
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        const std::size_t stop = std::min(bytes.find_first_of("\r\n", at), bytes.size());
+        if (!visit(bytes.substr(at, stop - at))) return;
+        at = stop + 1;
+        if (stop < bytes.size() && bytes[stop] == '\r' && at < bytes.size() && bytes[at] == '\n') ++at;
+    }
 }
 
 std::vector<std::string> SplitLines(const std::string& bytes) {
@@ -79,27 +118,46 @@ std::vector<std::string> SplitLines(const std::string& bytes) {
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {
-    return Joined("", lines);
+    std::size_t size = 0;
+    for (const auto& line : lines) size += line.size() + 2;
+    std::string bytes(size, '\0');
+    char* to = bytes.data();
+    for (const auto& line : lines) to = CopyLine(line, to);
+    return bytes;
 }
 
-std::string JoinLines(const LineViews& lines) {
-    return Joined("", lines);
-}
-
-void OutputLines::Keep(const LineViews& in, std::size_t from, std::size_t to) {
-    if (to > in.size()) to = in.size();
-    if (from < to)
-        lines_.insert(lines_.end(), in.begin() + static_cast<std::ptrdiff_t>(from),
-                      in.begin() + static_cast<std::ptrdiff_t>(to));
+void OutputLines::Keep(std::string_view text) {
+    // Each a run of its own: neighbours in a deque need not be in one block.
+    runs_.push_back(Run{&views_.emplace_back(text), 1});
 }
 
 void OutputLines::Add(std::string line) {
-    lines_.push_back(owned_.emplace_back(std::move(line)));
+    Keep(owned_.emplace_back(std::move(line)));
 }
 
 void OutputLines::Clear() {
-    lines_.clear();
+    runs_.clear();
+    views_.clear();
     owned_.clear();
+}
+
+std::size_t OutputLines::Count() const {
+    std::size_t count = 0;
+    for (const Run& run : runs_) count += run.count;
+    return count;
+}
+
+std::string OutputLines::Joined(std::string_view prefix) const {
+    std::size_t size = prefix.size();
+    for (const Run& run : runs_) {
+        for (std::size_t i = 0; i < run.count; ++i) size += run.first[i].size() + 2;
+    }
+    std::string bytes(size, '\0');
+    char* to = std::copy(prefix.begin(), prefix.end(), bytes.data());
+    for (const Run& run : runs_) {
+        for (std::size_t i = 0; i < run.count; ++i) to = CopyLine(run.first[i], to);
+    }
+    return bytes;
 }
 
 std::optional<std::vector<std::string>> ReadLines(const FileSystem& fs, const std::string& path,
@@ -114,13 +172,19 @@ std::optional<std::vector<std::string>> ReadLines(const FileSystem& fs, const st
     return SplitLines(*bytes);
 }
 
-std::optional<TextLines> ReadLineViews(const FileSystem& fs, const std::string& path, std::string* error) {
+std::optional<std::string> ReadText(const FileSystem& fs, const std::string& path, std::string* error) {
     auto bytes = fs.ReadFile(path, error);
     if (!bytes) return std::nullopt;
     if (const std::string problem = NotTextProblem(*bytes); !problem.empty()) {
         if (error) *error = problem;
         return std::nullopt;
     }
+    return bytes;
+}
+
+std::optional<TextLines> ReadLineViews(const FileSystem& fs, const std::string& path, std::string* error) {
+    auto bytes = ReadText(fs, path, error);
+    if (!bytes) return std::nullopt;
     TextLines text;
     text.bytes = std::make_unique<const std::string>(std::move(*bytes));
     text.lines = SplitLineViews(*text.bytes);
@@ -130,11 +194,12 @@ std::optional<TextLines> ReadLineViews(const FileSystem& fs, const std::string& 
 
 IoResult WriteLines(FileSystem& fs, const std::string& path, const std::vector<std::string>& lines,
                     const std::string& bom) {
-    return fs.WriteFile(path, Joined(bom, lines));
+    return fs.WriteFile(path, bom + JoinLines(lines));
 }
 
-IoResult WriteLines(FileSystem& fs, const std::string& path, const LineViews& lines, const std::string& bom) {
-    return fs.WriteFile(path, Joined(bom, lines));
+IoResult WriteLines(FileSystem& fs, const std::string& path, const OutputLines& lines,
+                    const std::string& bom) {
+    return fs.WriteFile(path, lines.Joined(bom));
 }
 
 }  // namespace zephrane

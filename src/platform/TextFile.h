@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,6 +22,8 @@ std::vector<std::string> SplitLines(const std::string& bytes);
 // is copied, so `bytes` must outlive them.
 using LineViews = std::vector<std::string_view>;
 LineViews SplitLineViews(std::string_view bytes);
+// The same lines, one at a time, until `visit` returns false.
+void VisitLines(std::string_view bytes, const std::function<bool(std::string_view line)>& visit);
 
 // A text file read whole: its bytes and its lines as views into them. The
 // bytes live on the heap, so the views stay valid when the file is moved.
@@ -30,30 +33,52 @@ struct TextLines {
     std::string bom;  // its byte-order mark, put back in front of a rewrite
 };
 
-// The lines a rewrite writes: views of the input lines it keeps (the input
+// The lines a rewrite writes: runs of the input lines it keeps (the input
 // must outlive it) and the new lines, which it owns. A large file is mostly
-// kept lines, so that nothing is copied but what changes.
+// kept lines, so that nothing is copied, line by line, but what changes.
 class OutputLines {
 public:
     OutputLines() = default;
-    // Moving keeps the owned lines where they are (and the views valid);
-    // a copy would not.
+    // Moving keeps the owned lines where they are (and the runs valid); a
+    // copy would not.
     OutputLines(OutputLines&&) = default;
     OutputLines& operator=(OutputLines&&) = default;
     OutputLines(const OutputLines&) = delete;
     OutputLines& operator=(const OutputLines&) = delete;
 
-    void Keep(std::string_view line) { lines_.push_back(line); }
-    // Keeps lines [from, to) of `in`.
-    void Keep(const LineViews& in, std::size_t from, std::size_t to);
+    // Keeps line `at`, or lines [from, to), of `in`.
+    void Keep(const LineViews& in, std::size_t at) { Keep(in, at, at + 1); }
+    void Keep(const LineViews& in, std::size_t from, std::size_t to) {
+        if (to > in.size()) to = in.size();
+        if (from < to) Append(in.data() + from, to - from);
+    }
+    // Keeps text that outlives the output (a line read elsewhere, a constant).
+    void Keep(std::string_view text);
     void Add(std::string line);
-    void Reserve(std::size_t count) { lines_.reserve(count); }
     void Clear();
-    const LineViews& Lines() const { return lines_; }
+
+    std::size_t Count() const;
+    // Every line with CR LF after `prefix`, in one buffer of the final size.
+    std::string Joined(std::string_view prefix = "") const;
 
 private:
-    std::deque<std::string> owned_;  // a deque never moves what it holds
-    LineViews lines_;
+    struct Run {
+        const std::string_view* first;
+        std::size_t count;
+    };
+    // Inline: a rewrite keeps its lines one by one, and most lines extend the last run.
+    void Append(const std::string_view* first, std::size_t count) {
+        if (!runs_.empty() && runs_.back().first + runs_.back().count == first) {
+            runs_.back().count += count;
+        } else {
+            runs_.push_back(Run{first, count});
+        }
+    }
+
+    std::vector<Run> runs_;
+    // A deque never moves what it holds: the runs over these stay valid.
+    std::deque<std::string> owned_;
+    std::deque<std::string_view> views_;  // of owned_ and of kept text
 };
 
 // The UTF-8 byte-order mark that opens `bytes`, or "" when there is none. A
@@ -68,7 +93,6 @@ std::string NotTextProblem(std::string_view bytes);
 
 // Every written line gets CR LF, the last one included.
 std::string JoinLines(const std::vector<std::string>& lines);
-std::string JoinLines(const LineViews& lines);
 
 // Reads a whole text file into lines; nullopt (and `error`) when it is
 // unreadable or not text. `bom` receives its byte-order mark.
@@ -77,11 +101,15 @@ std::optional<std::vector<std::string>> ReadLines(const FileSystem& fs, const st
 // The same, as views into the file's bytes (for large files: no line copied).
 std::optional<TextLines> ReadLineViews(const FileSystem& fs, const std::string& path,
                                        std::string* error = nullptr);
+// The bytes of a whole text file, for a reader that looks at a few lines
+// (VisitLines) before it needs them all.
+std::optional<std::string> ReadText(const FileSystem& fs, const std::string& path,
+                                    std::string* error = nullptr);
 
 // Writes the lines, after `bom` (the byte-order mark the file had).
 IoResult WriteLines(FileSystem& fs, const std::string& path, const std::vector<std::string>& lines,
                     const std::string& bom = "");
-IoResult WriteLines(FileSystem& fs, const std::string& path, const LineViews& lines,
+IoResult WriteLines(FileSystem& fs, const std::string& path, const OutputLines& lines,
                     const std::string& bom = "");
 
 }  // namespace zephrane

@@ -24,9 +24,9 @@ const std::string kNew = "\xEF\xBB\xBF" + Crlf({"[FLOTILLA]", "NbBases=2 ;two", 
 
 bool AddLine(const LineViews& in, OutputLines& out, std::string& error) {
     if (in.size() < 2) error = "The flotilla section is missing.";
-    for (const auto line : in) {
-        if (line != "; drop") out.Keep(line);
-        if (line.rfind("NbBases", 0) == 0) out.Add("Added=1");
+    for (std::size_t i = 0; i < in.size(); ++i) {
+        if (in[i] != "; drop") out.Keep(in, i);
+        if (in[i].rfind("NbBases", 0) == 0) out.Add("Added=1");
     }
     return error.empty();
 }

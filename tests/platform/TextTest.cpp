@@ -24,8 +24,15 @@ TEST(TextFile, LinesEndAtCrCrLfOrLfAndAreWrittenWithCrLf) {
         // A byte-order mark opens the file, not its first line.
         {"\xEF\xBB\xBF[A]\r\n", {"[A]"}}, {"\xEF\xBB[A]", {"\xEF\xBB[A]"}}, {"a\xEF\xBB\xBF", {"a\xEF\xBB\xBF"}}};
     // clang-format on
-    for (const auto& [bytes, lines] : files)
+    for (const auto& [bytes, lines] : files) {
         EXPECT_EQ(SplitLines(bytes), lines) << ::testing::PrintToString(bytes);
+        Lines visited;
+        VisitLines(bytes, [&](std::string_view line) {
+            visited.emplace_back(line);
+            return true;
+        });
+        EXPECT_EQ(visited, lines) << ::testing::PrintToString(bytes);
+    }
 
     TempDir dir;
     std::string line;

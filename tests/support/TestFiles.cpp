@@ -124,10 +124,11 @@ void ExpectTransforms(const std::string& dir, const Transform& transform) {
         if (fs::path(name).extension() != ".in") continue;
         const std::string base = dir + "/" + name.substr(0, name.size() - 3);
         SCOPED_TRACE(base);
+        const LineViews in = SplitLineViews(bytes);
         OutputLines out;
         std::string error;
-        const bool done = transform(SplitLineViews(bytes), out, error);
-        EXPECT_EQ(done ? JoinLines(out.Lines()) : error, Data(base + (done ? ".out" : ".error")));
+        const bool done = transform(in, out, error);
+        EXPECT_EQ(done ? out.Joined() : error, Data(base + (done ? ".out" : ".error")));
         ++cases;
     }
     EXPECT_GT(cases, 0) << "no cases in " << dir;
