@@ -1,6 +1,7 @@
 #include "platform/TextFile.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -17,21 +18,20 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 #if defined(__SSE2__)
 constexpr std::size_t kBlock = 16;
 
-// Bit i set when byte i of the block at `at` is `c`.
-unsigned BlockMask(const char* at, char c) {
-    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+__m128i LoadBlock(const char* at) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+}
+
+// Bit i set when byte i of `block` is `c`.
+unsigned BlockMask(__m128i block, char c) {
     return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8(c))));
 }
 
-// The number of set bits, without the processor's own instruction (not every
-// x86-64 has it).
-std::size_t BitCount(unsigned mask) {
-    std::size_t count = 0;
-    for (; mask != 0; mask &= mask - 1) ++count;
-    return count;
+std::size_t SumOfBytes(__m128i counts) {
+    alignas(16) std::uint64_t sums[2];
+    _mm_store_si128(reinterpret_cast<__m128i*>(sums), _mm_sad_epu8(counts, _mm_setzero_si128()));
+    return static_cast<std::size_t>(sums[0] + sums[1]);
 }
-#else
-constexpr std::size_t kBlock = 0;
 #endif
 
 // How many lines `bytes` holds, give or take the lines of a file whose line
@@ -39,9 +39,16 @@ constexpr std::size_t kBlock = 0;
 std::size_t LineCountGuess(std::string_view bytes) {
     std::size_t cr = 0, lf = 0, i = 0;
 #if defined(__SSE2__)
-    for (; i + kBlock <= bytes.size(); i += kBlock) {
-        cr += BitCount(BlockMask(bytes.data() + i, '\r'));
-        lf += BitCount(BlockMask(bytes.data() + i, '\n'));
+    while (i + kBlock <= bytes.size()) {
+        // One counter a byte, summed before it can overflow.
+        __m128i crs = _mm_setzero_si128(), lfs = _mm_setzero_si128();
+        for (int n = 0; n < 255 && i + kBlock <= bytes.size(); ++n, i += kBlock) {
+            const __m128i block = LoadBlock(bytes.data() + i);
+            crs = _mm_sub_epi8(crs, _mm_cmpeq_epi8(block, _mm_set1_epi8('\r')));
+            lfs = _mm_sub_epi8(lfs, _mm_cmpeq_epi8(block, _mm_set1_epi8('\n')));
+        }
+        cr += SumOfBytes(crs);
+        lf += SumOfBytes(lfs);
     }
 #endif
     for (; i < bytes.size(); ++i) {
@@ -75,29 +82,29 @@ LineViews SplitLineViews(std::string_view bytes) {
     // and its memory touched twice over.
     LineViews lines;
     lines.reserve(LineCountGuess(bytes));
+    // Every CR ends a line, and every LF that does not follow a CR.
     std::size_t start = 0;
-    std::size_t lfOfCrLf = std::string_view::npos;  // where the LF of a CR LF would be
     const auto lineEnd = [&](std::size_t at) {
-        if (at == lfOfCrLf) {
-            start = at + 1;
-            return;
-        }
         lines.emplace_back(bytes.data() + start, at - start);
-        start = at + 1;
-        lfOfCrLf = bytes[at] == '\r' ? at + 1 : std::string_view::npos;
+        const bool crLf = bytes[at] == '\r' && at + 1 < bytes.size() && bytes[at + 1] == '\n';
+        start = at + (crLf ? 2 : 1);
     };
     std::size_t i = 0;
 #if defined(__SSE2__)
+    unsigned crBefore = 0;  // 1 when the byte before the block is a CR
     for (; i + kBlock <= bytes.size(); i += kBlock) {
-        for (unsigned ends = BlockMask(&bytes[i], '\r') | BlockMask(&bytes[i], '\n'); ends != 0;
-             ends &= ends - 1)
+        const __m128i block = LoadBlock(bytes.data() + i);
+        const unsigned cr = BlockMask(block, '\r');
+        const unsigned lf = BlockMask(block, '\n');
+        for (unsigned ends = cr | (lf & ~((cr << 1) | crBefore)); ends != 0; ends &= ends - 1)
             lineEnd(i + static_cast<std::size_t>(__builtin_ctz(ends)));
+        crBefore = cr >> 15;
     }
 #endif
     for (; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r' || bytes[i] == '\n') lineEnd(i);
+        if (bytes[i] == '\r' || (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r'))) lineEnd(i);
     }
-    if (start < bytes.size()) lines.push_back(bytes.substr(start));
+    if (start < bytes.size()) lines.emplace_back(bytes.data() + start, bytes.size() - start);
     return lines;
 }
 

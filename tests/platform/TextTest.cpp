@@ -21,6 +21,7 @@ TEST(TextFile, LinesEndAtCrCrLfOrLfAndAreWrittenWithCrLf) {
         {"a line longer than a short string\r", {"a line longer than a short string"}},
         // Line ends on either side of a sixteen-byte block.
         {"0123456789abcde\r\nx", {"0123456789abcde", "x"}}, {"0123456789abcdef\rx\n", {"0123456789abcdef", "x"}},
+        {"a\r\r\nb\n\rc\n\nd\r\ne\rfghijklm\n", {"a", "", "b", "", "c", "", "d", "e", "fghijklm"}},
         // A byte-order mark opens the file, not its first line.
         {"\xEF\xBB\xBF[A]\r\n", {"[A]"}}, {"\xEF\xBB[A]", {"\xEF\xBB[A]"}}, {"a\xEF\xBB\xBF", {"a\xEF\xBB\xBF"}}};
     // clang-format on
