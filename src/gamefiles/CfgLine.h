@@ -18,8 +18,11 @@ inline bool BeginsWithKey(std::string_view line, std::string_view key) {
     return true;
 }
 
-// Case-sensitive prefix test, for the few readers that compare exactly.
-bool BeginsWithExact(std::string_view line, std::string_view prefix);
+// Case-sensitive prefix test, for the few readers that compare exactly (an
+// order's rewrite, every line of the flotilla configuration).
+inline bool BeginsWithExact(std::string_view line, std::string_view prefix) {
+    return line.size() >= prefix.size() && line.compare(0, prefix.size(), prefix) == 0;
+}
 
 // The value of a key line: the text between the first "=" and the first ";"
 // (or the end), without surrounding blanks; empty for anything else.
