@@ -53,13 +53,17 @@ bool IsWholeNumber(std::string_view text) {
 }
 
 int ToWholeNumber(std::string_view text, int fallback) {
-    if (!IsWholeNumber(text)) return fallback;
     const std::string_view t = TrimmedView(text);
     // Seven characters at most: a sign and six digits cannot overflow.
-    if (t.size() > 7) return fallback;
+    if (t.empty() || t.size() > 7) return fallback;
     const bool negative = t[0] == '-';
+    const std::string_view digits = t.substr(t[0] == '+' || negative ? 1 : 0);
+    if (digits.empty()) return fallback;
     long value = 0;
-    for (const char c : t.substr(t[0] == '+' || negative ? 1 : 0)) value = value * 10 + (c - '0');
+    for (const char c : digits) {
+        if (c < '0' || c > '9') return fallback;
+        value = value * 10 + (c - '0');
+    }
     if (negative) value = -value;
     if (value < -32768 || value > 32767) return fallback;
     return static_cast<int>(value);

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "gamefiles/CfgLine.h"
+
 namespace zephrane {
 
 // Sequential reader over the lines of a file, for the readers that search
@@ -24,10 +26,20 @@ public:
           lines_(owned_.get()) {}
 
     bool AtEnd() const { return next_ >= lines_->size(); }
-    bool Next(std::string_view& line);
+    // Inline, like the key test: the readers of a large file call them for every line.
+    bool Next(std::string_view& line) {
+        if (AtEnd()) return false;
+        line = (*lines_)[next_++];
+        return true;
+    }
     bool Next(std::string& line);
     // Reads lines until one begins with `key` (the key test); false at the end.
-    bool NextWithKey(std::string_view key, std::string_view& line);
+    bool NextWithKey(std::string_view key, std::string_view& line) {
+        while (Next(line)) {
+            if (BeginsWithKey(line, key)) return true;
+        }
+        return false;
+    }
     bool NextWithKey(std::string_view key, std::string& line);
 
 private:
