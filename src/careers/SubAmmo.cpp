@@ -169,7 +169,7 @@ bool SubAmmo(const FileSystem& fs, const std::string& basicCfgPath, std::string*
     for (std::size_t i = 0; i < kValueCount; ++i) presets[i] = *values[i];
 
     std::string why;
-    LoadoutReader reader(SplitLineViews(*bytes), sYear, sType, sVersion, values);
+    LoadoutReader reader(LineReader::OverText(*bytes), sYear, sType, sVersion, values);
     if (reader.Run(why) == Search::Malformed) {
         // A block cut off by the end of the file is not the game's loadout.
         for (std::size_t i = 0; i < kValueCount; ++i) *values[i] = presets[i];

@@ -25,11 +25,16 @@ public:
         : owned_(std::make_shared<const std::vector<std::string_view>>(std::move(lines))),
           lines_(owned_.get()) {}
 
-    bool AtEnd() const { return next_ >= lines_->size(); }
+    // Over the bytes of a whole file, each line found as it is read: no list
+    // of the lines is made (a large file's list takes more memory than its
+    // bytes, and fresh memory is most of what reading it costs).
+    static LineReader OverText(std::string_view bytes);
+
+    bool AtEnd() const { return next_ >= (lines_ ? lines_->size() : text_.size()); }
     // Inline, like the key test: the readers of a large file call them for every line.
     bool Next(std::string_view& line) {
         if (AtEnd()) return false;
-        line = (*lines_)[next_++];
+        line = lines_ ? (*lines_)[next_++] : NextOfText();
         return true;
     }
     bool Next(std::string& line);
@@ -43,10 +48,14 @@ public:
     bool NextWithKey(std::string_view key, std::string& line);
 
 private:
+    LineReader() = default;
+    std::string_view NextOfText();
+
     // Shared, so that a copy of the reader reads the same list.
     std::shared_ptr<const std::vector<std::string_view>> owned_;
-    const std::vector<std::string_view>* lines_;
-    std::size_t next_ = 0;
+    const std::vector<std::string_view>* lines_ = nullptr;  // none when reading over text_
+    std::string_view text_;
+    std::size_t next_ = 0;  // the next line's index, or over text_ its offset
 };
 
 }  // namespace zephrane

@@ -141,7 +141,7 @@ UBoatTypeList ReadUBoatTypes(const std::vector<std::string>& lines, const Date& 
 }
 
 UBoatTypeList ReadUBoatTypesFromText(std::string_view text, const Date& reference) {
-    return UBoatTypeReader(LineReader(SplitLineViews(text)), reference).Read();
+    return UBoatTypeReader(LineReader::OverText(text), reference).Read();
 }
 
 }  // namespace zephrane

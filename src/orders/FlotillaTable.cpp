@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "gamefiles/CfgLine.h"
 #include "gamefiles/Dates.h"
 #include "gamefiles/LineReader.h"
@@ -18,16 +16,22 @@ enum class MarkerSearch { Marked, NotMarked, NoSection };
 // Reads from the top until the marker or the section header, whichever comes
 // first; a file with neither is not one the game can use.
 MarkerSearch SearchMarker(std::string_view bytes) {
-    MarkerSearch found = MarkerSearch::NoSection;
-    VisitLines(bytes, [&](std::string_view line) {
-        if (line.find(kMarkerText) != std::string_view::npos) {
-            found = MarkerSearch::Marked;
-        } else if (BeginsWithKey(line, "[FLOTILLA]")) {
-            found = MarkerSearch::NotMarked;
-        }
-        return found == MarkerSearch::NoSection;
-    });
-    return found;
+    LineReader reader = LineReader::OverText(bytes);
+    std::string_view line;
+    while (reader.Next(line)) {
+        if (line.find(kMarkerText) != std::string_view::npos) return MarkerSearch::Marked;
+        if (BeginsWithKey(line, "[FLOTILLA]")) return MarkerSearch::NotMarked;
+    }
+    return MarkerSearch::NoSection;
+}
+
+// How many lines begin with `key`: what the table is reserved for.
+std::size_t CountKeyLines(std::string_view bytes, std::string_view key) {
+    LineReader reader = LineReader::OverText(bytes);
+    std::string_view line;
+    std::size_t count = 0;
+    while (reader.NextWithKey(key, line)) ++count;
+    return count;
 }
 
 // Reads on to the next line that begins with `key`.
@@ -141,15 +145,13 @@ std::string GetLocationName(const OrderState& state, const std::string& sCode) {
     return "";
 }
 
-bool ReadFlotillaTables(const LineViews& lines, const OrderState& state, FlotillaTables& tables,
+bool ReadFlotillaTables(std::string_view bytes, const OrderState& state, FlotillaTables& tables,
                         std::string& why) {
     tables.flotillas.assign(1, FlotillaRec{});
     tables.bases.assign(1, BaseRec{});
     // A record is large: a table grown one flotilla at a time would be copied over and over.
-    tables.flotillas.reserve(
-        1 + static_cast<std::size_t>(std::count_if(
-                lines.begin(), lines.end(), [](auto line) { return BeginsWithKey(line, "FLOTILLA"); })));
-    LineReader reader(lines);
+    tables.flotillas.reserve(1 + CountKeyLines(bytes, "FLOTILLA"));
+    LineReader reader = LineReader::OverText(bytes);
     std::string_view line;
     bool any = false;
     while (reader.Next(line)) {
@@ -199,18 +201,16 @@ bool LoadFlotillaTable(Platform& platform, OrderState& state) {
     // a good backup and a refused order leaves every file as it was.
     const bool refresh = marker == MarkerSearch::NotMarked || !platform.fs.FileExists(backup);
     const std::string& source = refresh ? live : backup;
-    // A marked live file is not read on past its marker.
-    const LineViews liveLines = refresh ? SplitLineViews(*liveBytes) : LineViews{};
-    std::optional<TextLines> backupText;
-    if (!refresh) backupText = ReadLineViews(platform.fs, backup, &error);
-    if (!refresh && !backupText) {
+    std::optional<std::string> backupBytes;
+    if (!refresh) backupBytes = ReadText(platform.fs, backup, &error);
+    if (!refresh && !backupBytes) {
         ShowProblem(platform, backup, "It could not be read: " + error);
         return false;
     }
-    const LineViews& lines = refresh ? liveLines : backupText->lines;
+    const std::string& bytes = refresh ? *liveBytes : *backupBytes;
     FlotillaTables tables;
     std::string why;
-    if (!ReadFlotillaTables(lines, state, tables, why)) {
+    if (!ReadFlotillaTables(bytes, state, tables, why)) {
         ShowProblem(platform, source, why);
         return false;
     }

@@ -30,11 +30,11 @@ struct FlotillaTables {
     std::vector<BaseRec> bases;
 };
 
-// Reads the lines of a flotilla configuration into the two tables. Returns
+// Reads a flotilla configuration (its bytes) into the two tables. Returns
 // false with `why` (player's words) when the file is not laid out as the
 // reader expects or holds no flotilla line; `tables` is then incomplete and
 // must not be used.
-bool ReadFlotillaTables(const LineViews& lines, const OrderState& state, FlotillaTables& tables,
+bool ReadFlotillaTables(std::string_view bytes, const OrderState& state, FlotillaTables& tables,
                         std::string& why);
 
 // The message for a flotilla configuration an order cannot use.

@@ -108,15 +108,17 @@ LineViews SplitLineViews(std::string_view bytes) {
     return lines;
 }
 
-void VisitLines(std::string_view bytes, const std::function<bool(std::string_view line)>& visit) {
-    bytes.remove_prefix(ByteOrderMark(bytes).size());
-    std::size_t at = 0;
-    while (at < bytes.size()) {
-        const std::size_t stop = std::min(bytes.find_first_of("\r\n", at), bytes.size());
-        if (!visit(bytes.substr(at, stop - at))) return;
-        at = stop + 1;
-        if (stop < bytes.size() && bytes[stop] == '\r' && at < bytes.size() && bytes[at] == '\n') ++at;
+std::size_t LineEndAt(std::string_view bytes, std::size_t from) {
+    std::size_t i = from;
+#if defined(__SSE2__)
+    for (; i + kBlock <= bytes.size(); i += kBlock) {
+        const __m128i block = LoadBlock(bytes.data() + i);
+        if (const unsigned ends = BlockMask(block, '\r') | BlockMask(block, '\n'); ends != 0)
+            return i + static_cast<std::size_t>(__builtin_ctz(ends));
     }
+#endif
+    while (i < bytes.size() && bytes[i] != '\r' && bytes[i] != '\n') ++i;
+    return i;
 }
 
 std::vector<std::string> SplitLines(const std::string& bytes) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <deque>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,8 +21,8 @@ std::vector<std::string> SplitLines(const std::string& bytes);
 // is copied, so `bytes` must outlive them.
 using LineViews = std::vector<std::string_view>;
 LineViews SplitLineViews(std::string_view bytes);
-// The same lines, one at a time, until `visit` returns false.
-void VisitLines(std::string_view bytes, const std::function<bool(std::string_view line)>& visit);
+// Where the line that begins at `from` ends: its CR or LF, or the end.
+std::size_t LineEndAt(std::string_view bytes, std::size_t from);
 
 // A text file read whole: its bytes and its lines as views into them. The
 // bytes live on the heap, so the views stay valid when the file is moved.
@@ -101,8 +100,8 @@ std::optional<std::vector<std::string>> ReadLines(const FileSystem& fs, const st
 // The same, as views into the file's bytes (for large files: no line copied).
 std::optional<TextLines> ReadLineViews(const FileSystem& fs, const std::string& path,
                                        std::string* error = nullptr);
-// The bytes of a whole text file, for a reader that looks at a few lines
-// (VisitLines) before it needs them all.
+// The bytes of a whole text file, for a reader that reads its lines as it
+// goes (LineReader::OverText).
 std::optional<std::string> ReadText(const FileSystem& fs, const std::string& path,
                                     std::string* error = nullptr);
 

@@ -118,8 +118,7 @@ void RunReaders(const std::string& bytes) {
             "a date-bound reading of the U-boat types");
     FlotillaTables tables;
     std::string why;
-    Require(ReadFlotillaTables(SplitLineViews(bytes), OrderState{}, tables, why) || why.size() < 1000,
-            "a long refusal");
+    Require(ReadFlotillaTables(bytes, OrderState{}, tables, why) || why.size() < 1000, "a long refusal");
 }
 
 // A patch routine, its file, and the keys of the lines it may take out and put in.

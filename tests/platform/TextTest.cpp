@@ -2,6 +2,7 @@
 // line ends comes back as it was.
 #include <gtest/gtest.h>
 
+#include "gamefiles/LineReader.h"
 #include "platform/HostFileSystem.h"
 #include "platform/TextFile.h"
 #include "platform/Unicode.h"
@@ -27,12 +28,11 @@ TEST(TextFile, LinesEndAtCrCrLfOrLfAndAreWrittenWithCrLf) {
     // clang-format on
     for (const auto& [bytes, lines] : files) {
         EXPECT_EQ(SplitLines(bytes), lines) << ::testing::PrintToString(bytes);
-        Lines visited;
-        VisitLines(bytes, [&](std::string_view line) {
-            visited.emplace_back(line);
-            return true;
-        });
-        EXPECT_EQ(visited, lines) << ::testing::PrintToString(bytes);
+        // The same lines read one by one as the file is.
+        LineReader reader = LineReader::OverText(bytes);
+        Lines read;
+        for (std::string_view line; reader.Next(line);) read.emplace_back(line);
+        EXPECT_EQ(read, lines) << ::testing::PrintToString(bytes);
     }
 
     TempDir dir;
