@@ -137,7 +137,7 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 
 void OutputLines::Keep(std::string_view text) {
     // Each a run of its own: neighbours in a deque need not be in one block.
-    runs_.push_back(Run{&views_.emplace_back(text), 1});
+    runs_.push_back(Run{&views_.emplace_back(text), 1, false});
 }
 
 void OutputLines::Add(std::string line) {
@@ -148,12 +148,6 @@ void OutputLines::Clear() {
     runs_.clear();
     views_.clear();
     owned_.clear();
-}
-
-std::size_t OutputLines::Count() const {
-    std::size_t count = 0;
-    for (const Run& run : runs_) count += run.count;
-    return count;
 }
 
 std::string OutputLines::Joined(std::string_view prefix) const {

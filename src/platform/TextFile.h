@@ -49,14 +49,13 @@ public:
     void Keep(const LineViews& in, std::size_t at) { Keep(in, at, at + 1); }
     void Keep(const LineViews& in, std::size_t from, std::size_t to) {
         if (to > in.size()) to = in.size();
-        if (from < to) Append(in.data() + from, to - from);
+        if (from < to) KeepInput(in.data() + from, to - from);
     }
     // Keeps text that outlives the output (a line read elsewhere, a constant).
     void Keep(std::string_view text);
     void Add(std::string line);
     void Clear();
 
-    std::size_t Count() const;
     // Every line with CR LF after `prefix`, in one buffer of the final size.
     std::string Joined(std::string_view prefix = "") const;
 
@@ -64,13 +63,14 @@ private:
     struct Run {
         const std::string_view* first;
         std::size_t count;
+        bool ofInput;  // only a run of the input's list goes on where the next line is
     };
     // Inline: a rewrite keeps its lines one by one, and most lines extend the last run.
-    void Append(const std::string_view* first, std::size_t count) {
-        if (!runs_.empty() && runs_.back().first + runs_.back().count == first) {
+    void KeepInput(const std::string_view* first, std::size_t count) {
+        if (!runs_.empty() && runs_.back().ofInput && runs_.back().first + runs_.back().count == first) {
             runs_.back().count += count;
         } else {
-            runs_.push_back(Run{first, count});
+            runs_.push_back(Run{first, count, true});
         }
     }
 
