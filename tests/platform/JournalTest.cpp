@@ -4,6 +4,7 @@
 
 #include "platform/HostFileSystem.h"
 #include "platform/Rollback.h"
+#include "platform/Sha256.h"
 #include "platform/ShownPath.h"
 #include "support/TestFiles.h"
 
@@ -112,6 +113,13 @@ TEST_F(JournalTest, RecoveryPutsBackWhatAnInterruptedOperationChangedAndNothingE
         EXPECT_TRUE(journal.Entries()[0].rolledBack);
         std::filesystem::remove_all(dir.Path() / "journal");
     }
+}
+
+// The manifest's digests are SHA-256 as any other tool computes them, so a
+// player can check a file against its journal entry.
+TEST(Sha256, GivesTheStandardDigests) {
+    EXPECT_EQ(Sha256Hex(""), "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
+    EXPECT_EQ(Sha256Hex("abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
 }
 
 TEST_F(JournalTest, PrunesTheOldestEntriesBeyondItsSizeButKeepsTheNewestOnes) {
