@@ -1,9 +1,11 @@
 #include "platform/HostShell.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 #include "platform/ShownPath.h"
@@ -22,7 +24,6 @@
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 #ifdef __APPLE__
 #include <mach-o/dyld.h>
@@ -185,8 +186,7 @@ constexpr int kWatchMilliseconds = 2000;
             _exit(0);
         }
         if (done < 0 && errno != EINTR) _exit(0);
-        const timespec pause{0, 20 * 1000 * 1000};
-        nanosleep(&pause, nullptr);
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     _exit(0);
 }
