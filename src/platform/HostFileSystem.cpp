@@ -81,6 +81,23 @@ std::optional<std::vector<FolderEntry>> HostFileSystem::Files(const std::string&
     return std::move(listing->files);
 }
 
+IoResult HostFileSystem::Copy(const std::string& source, const std::string& destination) {
+    return CopyContent(source, destination, true);
+}
+
+// Put in place as by Copy, nothing flushed.
+IoResult HostFileSystem::ScratchCopy(const std::string& source, const std::string& destination) {
+    return CopyContent(source, destination, false);
+}
+
+IoResult HostFileSystem::Remove(const std::string& path, bool force) {
+    return RemoveEntry(path, force, true);
+}
+
+IoResult HostFileSystem::ScratchRemove(const std::string& path) {
+    return RemoveEntry(path, false, false);
+}
+
 std::vector<Drive> HostFileSystem::WineDrives() {
 #ifdef _WIN32
     return {};

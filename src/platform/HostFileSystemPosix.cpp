@@ -403,14 +403,6 @@ IoResult HostFileSystem::WriteFile(const std::string& path, const std::string& b
     return result;
 }
 
-IoResult HostFileSystem::Copy(const std::string& source, const std::string& destination) {
-    return CopyContent(source, destination, true);
-}
-
-IoResult HostFileSystem::ScratchCopy(const std::string& source, const std::string& destination) {
-    return CopyContent(source, destination, false);
-}
-
 IoResult HostFileSystem::CopyContent(const std::string& source, const std::string& destination,
                                      bool durable) {
     const Call call(*this);
@@ -430,14 +422,6 @@ IoResult HostFileSystem::CopyContent(const std::string& source, const std::strin
     IoResult result = ReplaceAt(folder->fd, name, Content{nullptr, from.Get()}, durable);
     handles_->ForgetListing(*parts, parts->folderEnd);
     return result;
-}
-
-IoResult HostFileSystem::Remove(const std::string& path, bool force) {
-    return RemoveEntry(path, force, true);
-}
-
-IoResult HostFileSystem::ScratchRemove(const std::string& path) {
-    return RemoveEntry(path, false, false);
 }
 
 IoResult HostFileSystem::RemoveEntry(const std::string& path, bool force, bool durable) {

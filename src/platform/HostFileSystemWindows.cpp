@@ -325,15 +325,6 @@ IoResult HostFileSystem::WriteFile(const std::string& path, const std::string& b
     return WriteBytes(*host, bytes);
 }
 
-IoResult HostFileSystem::Copy(const std::string& source, const std::string& destination) {
-    return CopyContent(source, destination, true);
-}
-
-// Put in place as by Copy, nothing flushed.
-IoResult HostFileSystem::ScratchCopy(const std::string& source, const std::string& destination) {
-    return CopyContent(source, destination, false);
-}
-
 IoResult HostFileSystem::CopyContent(const std::string& source, const std::string& destination,
                                      bool durable) {
     std::string error;
@@ -346,15 +337,7 @@ IoResult HostFileSystem::CopyContent(const std::string& source, const std::strin
     return WriteBytes(*to, *bytes, durable);
 }
 
-IoResult HostFileSystem::Remove(const std::string& path, bool force) {
-    return RemoveEntry(path, force, true);
-}
-
-// Deleting a file flushes nothing on Windows anyway.
-IoResult HostFileSystem::ScratchRemove(const std::string& path) {
-    return RemoveEntry(path, false, false);
-}
-
+// Deleting a file flushes nothing on Windows anyway: `durable` changes nothing.
 IoResult HostFileSystem::RemoveEntry(const std::string& path, bool force, bool) {
     std::string error;
     const auto host = Map(path, &error);
