@@ -103,6 +103,10 @@ private:
     // The open folder that holds the path's last name, and that name as the
     // host spells it; nullptr with `error` set when the folder is missing.
     OpenFolder* Locate(const HostParts& parts, std::string& name, std::string* error) const;
+    // Parse and Locate in one: `folder` is nullptr (with `error` set) when the
+    // drive or the folder is missing.
+    struct Located;
+    Located LocateFile(const std::string& path, std::string* error) const;
 #endif
 
     std::vector<Drive> drives_;

@@ -262,6 +262,12 @@ UniqueFd OpenForReading(int folder, const std::string& name, struct stat& st, in
 
 }  // namespace
 
+struct HostFileSystem::Located {
+    std::optional<HostParts> parts;
+    OpenFolder* folder = nullptr;
+    std::string name;  // as the host spells it
+};
+
 std::optional<HostParts> HostFileSystem::Parse(const std::string& path, std::string* error) const {
     return parser_->Parse(path, drives_, error);
 }
@@ -275,6 +281,13 @@ OpenFolder* HostFileSystem::Locate(const HostParts& parts, std::string& name, st
     }
     name = parts.HasNames() ? handles_->NameIn(*folder, parts.LastName()) : std::string(".");
     return folder;
+}
+
+HostFileSystem::Located HostFileSystem::LocateFile(const std::string& path, std::string* error) const {
+    Located located;
+    located.parts = Parse(path, error);
+    if (located.parts) located.folder = Locate(*located.parts, located.name, error);
+    return located;
 }
 
 fs::path HostFileSystem::HostPath(const std::string& path) const {
@@ -295,9 +308,7 @@ fs::path HostFileSystem::HostPath(const std::string& path) const {
 
 bool HostFileSystem::FileExists(const std::string& path) const {
     const Call call(*this);
-    const auto parts = Parse(path, nullptr);
-    std::string name;
-    const OpenFolder* folder = parts ? Locate(*parts, name, nullptr) : nullptr;
+    const auto [parts, folder, name] = LocateFile(path, nullptr);
     struct stat st {};
     return folder && StatAt(folder->fd, name, st, true) && S_ISREG(st.st_mode);
 }
@@ -337,9 +348,7 @@ std::optional<FolderListing> HostFileSystem::ListFolder(const std::string& folde
 
 std::optional<std::string> HostFileSystem::ReadFile(const std::string& path, std::string* error) const {
     const Call call(*this);
-    const auto parts = Parse(path, error);
-    std::string name;
-    const OpenFolder* folder = parts ? Locate(*parts, name, error) : nullptr;
+    const auto [parts, folder, name] = LocateFile(path, error);
     if (!folder) return std::nullopt;
     struct stat st {};
     int err = 0;
@@ -351,17 +360,13 @@ std::optional<std::string> HostFileSystem::ReadFile(const std::string& path, std
 
 bool HostFileSystem::IsReadOnly(const std::string& path) const {
     const Call call(*this);
-    const auto parts = Parse(path, nullptr);
-    std::string name;
-    const OpenFolder* folder = parts ? Locate(*parts, name, nullptr) : nullptr;
+    const auto [parts, folder, name] = LocateFile(path, nullptr);
     return folder && IsReadOnlyAt(folder->fd, name);
 }
 
 std::optional<std::uint64_t> HostFileSystem::FileSize(const std::string& path) const {
     const Call call(*this);
-    const auto parts = Parse(path, nullptr);
-    std::string name;
-    const OpenFolder* folder = parts ? Locate(*parts, name, nullptr) : nullptr;
+    const auto [parts, folder, name] = LocateFile(path, nullptr);
     struct stat st {};
     if (!folder || !StatAt(folder->fd, name, st, true) || !S_ISREG(st.st_mode)) return std::nullopt;
     return static_cast<std::uint64_t>(st.st_size);
@@ -369,9 +374,7 @@ std::optional<std::uint64_t> HostFileSystem::FileSize(const std::string& path) c
 
 bool HostFileSystem::IsLink(const std::string& path) const {
     const Call call(*this);
-    const auto parts = Parse(path, nullptr);
-    std::string name;
-    const OpenFolder* folder = parts ? Locate(*parts, name, nullptr) : nullptr;
+    const auto [parts, folder, name] = LocateFile(path, nullptr);
     struct stat st {};
     if (!folder || !StatAt(folder->fd, name, st, false)) return false;
     return S_ISLNK(st.st_mode) || (S_ISREG(st.st_mode) && st.st_nlink > 1);
@@ -380,9 +383,7 @@ bool HostFileSystem::IsLink(const std::string& path) const {
 bool HostFileSystem::SameFile(const std::string& a, const std::string& b) const {
     const Call call(*this);
     const auto identify = [&](const std::string& path, struct stat& st) {
-        const auto parts = Parse(path, nullptr);
-        std::string name;
-        const OpenFolder* folder = parts ? Locate(*parts, name, nullptr) : nullptr;
+        const auto [parts, folder, name] = LocateFile(path, nullptr);
         return folder && StatAt(folder->fd, name, st, true);
     };
     struct stat first {
@@ -394,9 +395,7 @@ bool HostFileSystem::SameFile(const std::string& a, const std::string& b) const 
 IoResult HostFileSystem::WriteFile(const std::string& path, const std::string& bytes) {
     const Call call(*this);
     std::string error;
-    const auto parts = Parse(path, &error);
-    std::string name;
-    const OpenFolder* folder = parts ? Locate(*parts, name, &error) : nullptr;
+    const auto [parts, folder, name] = LocateFile(path, &error);
     if (!folder) return IoResult::Failure(error);
     IoResult result = ReplaceAt(folder->fd, name, Content{&bytes, -1});
     handles_->ForgetListing(*parts, parts->folderEnd);
@@ -407,17 +406,14 @@ IoResult HostFileSystem::CopyContent(const std::string& source, const std::strin
                                      bool durable) {
     const Call call(*this);
     std::string error;
-    auto parts = Parse(source, &error);
-    std::string name;
-    const OpenFolder* folder = parts ? Locate(*parts, name, &error) : nullptr;
-    if (!folder) return IoResult::Failure(error);
+    const auto [fromParts, fromFolder, fromName] = LocateFile(source, &error);
+    if (!fromFolder) return IoResult::Failure(error);
     struct stat st {};
     int err = 0;
-    const UniqueFd from = OpenForReading(folder->fd, name, st, err);
+    const UniqueFd from = OpenForReading(fromFolder->fd, fromName, st, err);
     if (!from.IsOpen()) return Errno(err);
 
-    parts = Parse(destination, &error);
-    folder = parts ? Locate(*parts, name, &error) : nullptr;
+    const auto [parts, folder, name] = LocateFile(destination, &error);
     if (!folder) return IoResult::Failure(error);
     IoResult result = ReplaceAt(folder->fd, name, Content{nullptr, from.Get()}, durable);
     handles_->ForgetListing(*parts, parts->folderEnd);
@@ -427,9 +423,7 @@ IoResult HostFileSystem::CopyContent(const std::string& source, const std::strin
 IoResult HostFileSystem::RemoveEntry(const std::string& path, bool force, bool durable) {
     const Call call(*this);
     std::string error;
-    const auto parts = Parse(path, &error);
-    std::string name;
-    const OpenFolder* folder = parts ? Locate(*parts, name, &error) : nullptr;
+    const auto [parts, folder, name] = LocateFile(path, &error);
     if (!folder) return IoResult::Failure(error);
     struct stat st {};
     if (!StatAt(folder->fd, name, st, false)) return Errno(errno);
@@ -444,9 +438,7 @@ IoResult HostFileSystem::RemoveEntry(const std::string& path, bool force, bool d
 IoResult HostFileSystem::Append(const std::string& path, const std::string& bytes) {
     const Call call(*this);
     std::string error;
-    const auto parts = Parse(path, &error);
-    std::string name;
-    const OpenFolder* folder = parts ? Locate(*parts, name, &error) : nullptr;
+    const auto [parts, folder, name] = LocateFile(path, &error);
     if (!folder) return IoResult::Failure(error);
     struct stat st {};
     const bool existed = StatAt(folder->fd, name, st, false);
@@ -465,19 +457,15 @@ IoResult HostFileSystem::Append(const std::string& path, const std::string& byte
 IoResult HostFileSystem::Move(const std::string& source, const std::string& destination, bool force) {
     const Call call(*this);
     std::string error;
-    const auto from = Parse(source, &error);
-    std::string fromName;
-    const OpenFolder* folder = from ? Locate(*from, fromName, &error) : nullptr;
-    if (!folder) return IoResult::Failure(error);
+    const auto [from, sourceFolder, fromName] = LocateFile(source, &error);
+    if (!sourceFolder) return IoResult::Failure(error);
     // Kept open while the destination is looked up, which may close it.
-    const UniqueFd fromFolder(::fcntl(folder->fd, F_DUPFD_CLOEXEC, 0));
+    const UniqueFd fromFolder(::fcntl(sourceFolder->fd, F_DUPFD_CLOEXEC, 0));
     if (!fromFolder.IsOpen()) return Errno(errno);
     struct stat st {};
     if (!StatAt(fromFolder.Get(), fromName, st, false)) return Errno(errno);
 
-    const auto to = Parse(destination, &error);
-    std::string toName;
-    folder = to ? Locate(*to, toName, &error) : nullptr;
+    const auto [to, folder, toName] = LocateFile(destination, &error);
     if (!folder) return IoResult::Failure(error);
     // A rename replaces a read-only file as any other.
     if (!force && IsReadOnlyAt(folder->fd, toName)) return IoResult::Failure(kReadOnly);
@@ -520,9 +508,7 @@ IoResult HostFileSystem::MakeFolder(const std::string& path) {
 IoResult HostFileSystem::RemoveFolder(const std::string& path) {
     const Call call(*this);
     std::string error;
-    const auto parts = Parse(path, &error);
-    std::string name;
-    const OpenFolder* folder = parts ? Locate(*parts, name, &error) : nullptr;
+    const auto [parts, folder, name] = LocateFile(path, &error);
     if (!folder) return IoResult::Failure(error);
     struct stat st {};
     if (!StatAt(folder->fd, name, st, true) || !S_ISDIR(st.st_mode)) return Errno(ENOTDIR);
